@@ -1,0 +1,43 @@
+// The compiler driver: exit statuses, the one error exit, and the source file name.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+
+// Exit statuses of the whole compiler.
+enum ExitStatus {
+    ExitSuccess = 0,
+    ExitUsage = 1,         // wrong argument count, output file not writable
+    ExitFileName = 2,      // bad extension, source not openable, name too long
+    ExitPeriods = 3,       // more than one period in the file name
+    ExitSourceError = 4,   // syntax or semantic error, height over 5 lines
+    ExitTooLarge = 99      // the form outgrows 1024 by 768 pixels
+};
+
+// The longest source file name, ".fms" included when it is appended.
+constexpr std::size_t FileNameMax = 40;
+
+// The source file name without its extension; the writer appends ".vb" in place,
+// so there is room for the longest name, the suffix and the NUL. (In a
+// namespace: the C library declares a function of that name.)
+namespace kavel {
+extern char basename[FileNameMax + 5];
+}
+
+// Ends the run with the given status after flushing both console streams.
+// Nothing ever returns from here. Tests and the fuzzer may install a handler
+// that unwinds instead of ending the process; the handler must not return.
+[[noreturn]] void quit(int status);
+using QuitHandler = void (*)(int status);
+void setQuitHandler(QuitHandler handler);
+
+// Writes "<message> on line <line>" and a line end to standard output and
+// quits with status 4: the form every source error takes.
+[[noreturn]] void sourceError(const char* message, int line);
+
+// Writes a message and a line end to the given console stream (stdout or stderr).
+void say(std::FILE* stream, const char* message);
+
+// Checks the source file name, appending ".fms" to a name without a period,
+// fills `basename`, or quits with the file-name message and status.
+void checkFileName(char* filename);

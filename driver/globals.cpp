@@ -1,0 +1,9 @@
+// The two global objects of the run, defined in one place so that their order
+// holds whatever the order of the other translation units: the symbol table
+// first, whose construction writes the banner before anything else is
+// printed, then the form model.
+#include "form/form.h"
+#include "symbols/symbols.h"
+
+SymbolTable symtab;
+FormModel form;

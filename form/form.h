@@ -1,0 +1,186 @@
+// The form tree, the one form model that owns it, and the grid layout that
+// places every control while its declaration is parsed.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+// What a node of the form tree stands for. Not the object types of the
+// symbol table: 8 to 11 differ.
+enum ObjectKind {
+    KindNone = 0, KindForm = 1, KindDriveListBox = 2, KindTextBox = 3,
+    KindComboBox = 4, KindCommandButton = 5, KindFrame = 6, KindCheckBox = 7,
+    KindLabel = 8, KindOptionButton = 9, KindListBox = 10, KindTimer = 11,
+    KindFileListBox = 12, KindDirListBox = 13, KindScrollBar = 14
+};
+
+constexpr int TextField = 52;   // a text and its NUL
+
+// One property record per kind; every record starts zeroed.
+struct FormRecord {
+    char text[TextField];
+    int clientHeight, screenLeft, screenTop, clientWidth;
+    char topic[TextField];
+    int scaleHeight, scaleWidth, startPosition;
+};
+// Command button, frame, check box and option button.
+struct ButtonRecord {
+    char text[TextField];
+    int height, left, tabIndex, top, width;
+    unsigned char visible;   // option button only
+};
+struct LabelRecord {
+    int unused;
+    char text[TextField];
+    int height, left, tabIndex, top, width;   // tabIndex is also the label's number
+};
+struct TextBoxRecord {
+    int height, left, multiLine, tabIndex, top, width;
+    char text[TextField];
+};
+struct ComboBoxRecord {
+    int height, left, style, tabIndex, top, width;
+    unsigned char sorted;
+    char text[TextField - 1];
+};
+struct ListBoxRecord {
+    int columns, height, left, style, tabIndex, top, width;
+    unsigned char sorted;
+};
+struct TimerRecord {
+    int unused[2];
+    int interval;
+};
+// Drive, file and directory list boxes.
+struct FileBoxRecord {
+    int height, left, tabIndex, top, width;
+};
+struct ScrollBarRecord {
+    int height, left, tabIndex, top, width;
+    int smallChange, largeChange, minimum, maximum, value;
+    unsigned char horizontal;
+};
+
+union PropertyRecord {
+    FormRecord form;
+    ButtonRecord button;
+    LabelRecord label;
+    TextBoxRecord textBox;
+    ComboBoxRecord comboBox;
+    ListBoxRecord listBox;
+    TimerRecord timer;
+    FileBoxRecord fileBox;
+    ScrollBarRecord scrollBar;
+};
+static_assert(sizeof(PropertyRecord) == 132, "the form's record is the largest");
+
+struct FormNode {
+    int symbol;
+    int kind;
+    PropertyRecord props;
+    FormNode* father;
+    FormNode* firstSon;
+    FormNode* nextSibling;
+
+    FormNode* son(int n) const;   // the n-th son, counting from 1
+};
+
+FormNode* newNode(int symbol);
+FormNode* addSon(FormNode* node, int symbol);
+void releaseTree(FormNode* node);
+
+// The geometry every placed control carries, wherever its record keeps it.
+struct Box {
+    int* height;
+    int* left;
+    int* tabIndex;
+    int* top;
+    int* width;
+};
+Box boxOf(FormNode* node);   // all null for kinds without a place
+// The writer only reads through it.
+inline Box boxOf(const FormNode* node) { return boxOf(const_cast<FormNode*>(node)); }
+
+class FormModel {
+public:
+    FormModel();
+    ~FormModel();
+    FormModel(const FormModel&) = delete;
+    FormModel& operator=(const FormModel&) = delete;
+
+    // Back to the start state with a new, empty tree.
+    void reset();
+
+    // Installing objects and attributes.
+    void installObject(FormNode* node, int kind);
+    void installObjectWithText(FormNode* node, int kind, int symbol);
+    void installCaption(FormNode* node, int symbol);
+    void installColumns(FormNode* node, int symbol);
+    void installSorted(FormNode* node, int symbol);
+    void installStyle(FormNode* node, int symbol);
+    void installInterval(FormNode* node, int symbol);
+    void installOrientation(FormNode* node, int symbol);
+    void installMin(FormNode* node, int symbol);
+    void installMax(FormNode* node, int symbol);
+    void installValue(FormNode* node, int symbol);
+    void installSmallChange(FormNode* node, int symbol);
+    void installLargeChange(FormNode* node, int symbol);
+    void setRowsOrganization(bool flag) { rowsOrganization = flag; }
+    void setOptionVisible(bool flag) { optionVisible = flag; }
+    void startFrame();
+    void resetFrameState();
+
+    // Layout.
+    void installSection();
+    void installHeight(FormNode* node, int symbol);
+    void installWidth(FormNode* node, int symbol);
+    void installLength(FormNode* node, int symbol);
+    void noteFirstOption() { firstOption = false; }
+    void widenFrame();
+    void deepenFrame();
+    void placeOptionInRow(FormNode* node);
+    void placeOptionInColumn(FormNode* node);
+    void finishFrame(FormNode* node);
+    void setFormDimensions(FormNode* node);
+
+    // Writing the Visual Basic file: the class text goes to `output`, then
+    // to basename + ".vb".
+    void generate();
+    void writeClass();
+
+    FormNode* root = nullptr;
+    int nextTabIndex = 0;
+    bool rowsOrganization = false;
+    bool firstOption = true;
+    bool optionVisible = true;
+    bool firstSection = true;
+    int frameHeight = 0;
+    int frameWidth = 0;
+    int nextOptionTop = 32;
+    int nextOptionLeft = 24;
+    int nextTop = 40;
+    int nextLeft = 40;
+    int formHeight = 213;
+    int formWidth = 312;
+    int columnLeft = 40;
+    int rowTop = 40;
+    std::string output;
+    int indent = 0;
+
+private:
+    void takeTabIndex(int* tabIndex) { *tabIndex = nextTabIndex++; }
+    void placeCommandButton(FormNode* node);
+    void placeDriveListBox(FormNode* node);
+    void placeComboBox(FormNode* node);
+    void placeTextBox(FormNode* node);
+    void placeLabel(FormNode* node);
+    void checkFormSize(std::FILE* stream) const;
+    void growDownPlus6(std::FILE* stream);
+    void growDown(std::FILE* stream);
+    void growRight(std::FILE* stream);
+};
+
+// The one form model of the run, constructed after the symbol table.
+extern FormModel form;
+// Where the semantic actions are building in the tree.
+extern FormNode* currentNode;

@@ -1,0 +1,193 @@
+#include <cctype>
+#include <climits>
+#include <cstdio>
+
+#include "driver/driver.h"
+#include "scanner/scanner.h"
+#include "symbols/symbols.h"
+
+namespace {
+
+// The character classes take bytes as unsigned, so that bytes above 0x7F are
+// neither letters nor digits nor blanks in the default locale.
+int byte(char c) { return static_cast<unsigned char>(c); }
+bool isLetter(char c) { return std::isalpha(byte(c)) != 0; }
+bool isDigit(char c) { return std::isdigit(byte(c)) != 0; }
+bool isAlnum(char c) { return std::isalnum(byte(c)) != 0; }
+bool isBlank(char c) { return c != '\n' && std::isspace(byte(c)) != 0; }
+char lower(char c) { return static_cast<char>(std::tolower(byte(c))); }
+
+}  // namespace
+
+void Scanner::start()
+{
+    line = 1;
+    if (!source.atEnd())
+        ch = lower(skipBlanks());
+}
+
+char Scanner::nextChar()
+{
+    char c;
+    if (source.atEnd() || !source.get(c))
+        return '\0';
+    if (c == '\n')
+        ++line;
+    return c;
+}
+
+void Scanner::putBack(char c)
+{
+    if (c == '\n')
+        --line;
+    source.unget();
+}
+
+// Skips blanks and at most one comment; the newline that ends a comment is
+// the result, so it becomes a token of its own.
+char Scanner::skipBlanks()
+{
+    if (source.atEnd())
+        return '\0';
+    char c;
+    do
+        c = nextChar();
+    while (!source.atEnd() && isBlank(c));
+    if (c == '\'')
+        while (!source.atEnd() && c != '\n')
+            c = nextChar();
+    return source.atEnd() ? '\0' : c;
+}
+
+int Scanner::nextToken(int& attribute)
+{
+    char a = ch;
+    if (a == '\0')
+        return TokEndOfInput;
+    ch = nextChar();
+    if (isLetter(a))
+        return scanWord(a, attribute);
+    if (isDigit(a))
+        return scanNumber(a, attribute);
+    return scanOther(a, attribute);
+}
+
+// A token text that does not fit `lexeme`: the message, then the error token,
+// which the parser refuses with its line number.
+int Scanner::tooLong(const char* what)
+{
+    std::fflush(stdout);
+    std::fprintf(stderr, "%s longer than %d characters\n", what, LexemeMax);
+    std::fflush(stderr);
+    return TokError;
+}
+
+// Finds the text in the symbol table or enters it; false for a new text.
+// Quits with the source line when the table has no room left.
+bool Scanner::enterLexeme(const char* lexeme, int length, int& attribute)
+{
+    if (symtab.lookup(lexeme, attribute))
+        return true;
+    if (const char* full = symtab.roomFor(length))
+        sourceError(full, line);
+    symtab.findOrInsert(lexeme, attribute);
+    return false;
+}
+
+int Scanner::scanWord(char a, int& attribute)
+{
+    char lexeme[LexemeMax + 1];
+    int length = 0;
+    lexeme[length++] = lower(a);
+    while (isAlnum(lower(ch))) {
+        if (length == LexemeMax)
+            return tooLong("Word");
+        lexeme[length++] = lower(ch);
+        ch = lower(nextChar());
+    }
+    lexeme[length] = '\0';
+    putBack(ch);
+    ch = lower(skipBlanks());
+    if (enterLexeme(lexeme, length, attribute))
+        return symtab.tokenOf(attribute);
+    symtab.setToken(attribute, SymUnknown, TokIdentifier);
+    return TokIdentifier;
+}
+
+int Scanner::scanNumber(char a, int& attribute)
+{
+    char lexeme[LexemeMax + 1];
+    int length = 0;
+    long long value = a - '0';
+    lexeme[length++] = a;
+    while (isDigit(ch)) {
+        if (length == LexemeMax)
+            return tooLong("Number");
+        value = value * 10 + (ch - '0');
+        if (value > INT_MAX) {
+            std::fflush(stdout);
+            std::fprintf(stderr, "Integer value larger than %d\n", INT_MAX);
+            std::fflush(stderr);
+            return TokError;
+        }
+        lexeme[length++] = ch;
+        ch = nextChar();
+    }
+    putBack(ch);
+    lexeme[length] = '\0';
+    ch = skipBlanks();
+    if (!enterLexeme(lexeme, length, attribute)) {
+        symtab.setToken(attribute, SymUnknown, TokConstant);
+        symtab.setTypes(attribute, SymLiteral, TypeInteger);
+        symtab.setValue(attribute, static_cast<int>(value));
+    }
+    return symtab.tokenOf(attribute);
+}
+
+int Scanner::scanOther(char a, int& attribute)
+{
+    char lexeme[LexemeMax + 1];
+    int length = 0;
+    if (a == '\n' || a == '=') {
+        lexeme[length++] = a;
+        lexeme[length] = '\0';
+        putBack(ch);
+        ch = skipBlanks();
+        if (!symtab.lookup(lexeme, attribute)) {
+            std::fprintf(stderr, "'%s' was not preinstalled.\n", lexeme);
+            quit(ExitUsage);
+        }
+        return symtab.tokenOf(attribute);
+    }
+    if (a == '"') {
+        lexeme[length++] = a;
+        while (ch != '\0' && ch != '"' && ch != '\n') {
+            if (length == LexemeMax)
+                return tooLong("Quoted Text");
+            lexeme[length++] = ch;
+            ch = nextChar();
+        }
+        if (ch != '"') {
+            std::fflush(stdout);
+            std::fputs("Quoted Text not closed before the end of its line\n", stderr);
+            std::fflush(stderr);
+            return TokError;
+        }
+        if (length == LexemeMax)
+            return tooLong("Quoted Text");
+        lexeme[length++] = ch;
+        ch = nextChar();
+        lexeme[length] = '\0';
+        putBack(ch);
+        ch = skipBlanks();
+        if (enterLexeme(lexeme, length, attribute))
+            return symtab.tokenOf(attribute);
+        symtab.setToken(attribute, SymLiteral, TokConstant);
+        symtab.setTypes(attribute, SymLiteral, TypeString);
+        return TokConstant;
+    }
+    std::fflush(stdout);
+    std::fprintf(stderr, "\"%c\" not expected here.\n", a);
+    std::fflush(stderr);
+    return TokError;
+}
