@@ -1,0 +1,256 @@
+// End-to-end tests: each case file under tests/cases is one run of the built
+// compiler in a fresh temporary folder. A case gives the arguments, standard
+// input and the files to lay down, and the expected standard output,
+// standard error, exit status and files; after the run the folder must hold
+// exactly the files laid down (unchanged unless expected otherwise) and the
+// expected ones, byte for byte.
+//
+// Case format: a few header lines, then sections that start with "--- ":
+//   args: WORD...           the command-line words (none when empty or absent)
+//   status: N               the exit status
+//   fsize: N                a file-size limit in bytes for the run (SIGXFSZ ignored)
+//   --- file NAME           a file laid down before the run
+//   --- dir NAME            a folder laid down before the run
+//   --- stdin / --- stdout / --- stderr
+//   --- expect NAME         a file the run must leave with this content
+// A section marker may end in "noeol" (no line end after its last line) or
+// "escaped" (\t, \n, \0, \\ and \xHH are decoded). In stdout, a line "@banner"
+// stands for the console banner; in any section "@include NAME" stands for
+// the fixture file tests/cases/fixtures/NAME.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void writeFile(const fs::path& path, const std::string& data)
+{
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << data;
+}
+
+std::string decode(const std::string& text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        char e = text[++i];
+        if (e == 't') out += '\t';
+        else if (e == 'n') out += '\n';
+        else if (e == 'r') out += '\r';
+        else if (e == '0') out += '\0';
+        else if (e == 'x') { out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16)); i += 2; }
+        else out += e;
+    }
+    return out;
+}
+
+struct Case {
+    std::string name;
+    std::vector<std::string> args;
+    int status = 0;
+    long fsize = -1;
+    std::vector<std::pair<std::string, std::string>> files;
+    std::vector<std::string> dirs;
+    std::string stdinText, stdoutText, stderrText;
+    std::map<std::string, std::string> expected;
+};
+
+// A fixture file, with its own "@include" lines expanded.
+std::string fixture(const std::string& name)
+{
+    std::string text = readFile(fs::path(KAVEL_CASES_DIR) / "fixtures" / name);
+    if (name == "banner") return text;
+    std::string out;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("@include ", 0) == 0) out += fixture(line.substr(9));
+        else out += line + "\n";
+    }
+    return out;
+}
+
+Case loadCase(const fs::path& path)
+{
+    Case c;
+    c.name = path.stem().string();
+    std::ifstream in(path, std::ios::binary);
+    std::string line;
+    std::string* target = nullptr;
+    std::string body;
+    std::string kind, arg;
+    bool noeol = false, escaped = false;
+    auto flush = [&] {
+        if (target == nullptr) return;
+        if (noeol && !body.empty() && body.back() == '\n') body.pop_back();
+        *target = escaped ? decode(body) : body;
+    };
+    while (std::getline(in, line)) {
+        if (line.rfind("--- ", 0) == 0) {
+            flush();
+            std::istringstream words(line.substr(4));
+            words >> kind >> arg;
+            if (kind == "stdin" || kind == "stdout" || kind == "stderr") {
+                std::string option = arg;
+                arg.clear();
+                noeol = option == "noeol";
+                escaped = option == "escaped";
+            } else {
+                std::string option;
+                words >> option;
+                noeol = option == "noeol";
+                escaped = option == "escaped";
+            }
+            body.clear();
+            if (kind == "file") { c.files.emplace_back(arg, ""); target = &c.files.back().second; }
+            else if (kind == "dir") { c.dirs.push_back(arg); target = nullptr; }
+            else if (kind == "stdin") target = &c.stdinText;
+            else if (kind == "stdout") target = &c.stdoutText;
+            else if (kind == "stderr") target = &c.stderrText;
+            else if (kind == "expect") target = &c.expected[arg];
+            else ADD_FAILURE() << path << ": unknown section " << kind;
+            continue;
+        }
+        if (target == nullptr) {
+            if (line.rfind("args:", 0) == 0) {
+                std::istringstream words(line.substr(5));
+                for (std::string w; words >> w;) c.args.push_back(w);
+            } else if (line.rfind("status:", 0) == 0) {
+                c.status = std::stoi(line.substr(7));
+            } else if (line.rfind("fsize:", 0) == 0) {
+                c.fsize = std::stol(line.substr(6));
+            }
+            continue;
+        }
+        if (line == "@banner") body += fixture("banner");
+        else if (line.rfind("@include ", 0) == 0) body += fixture(line.substr(9));
+        else body += line + "\n";
+    }
+    flush();
+    return c;
+}
+
+struct Outcome {
+    std::string out, err;
+    int status = -1;
+};
+
+Outcome run(const Case& c, const fs::path& dir)
+{
+    fs::path inPath = dir.parent_path() / (dir.filename().string() + ".stdin");
+    fs::path outPath = dir.parent_path() / (dir.filename().string() + ".stdout");
+    fs::path errPath = dir.parent_path() / (dir.filename().string() + ".stderr");
+    writeFile(inPath, c.stdinText);
+    pid_t pid = fork();
+    if (pid == 0) {
+        if (chdir(dir.c_str()) != 0) _exit(127);
+        if (!freopen(inPath.c_str(), "rb", stdin) || !freopen(outPath.c_str(), "wb", stdout) ||
+            !freopen(errPath.c_str(), "wb", stderr))
+            _exit(127);
+        if (c.fsize >= 0) {
+            signal(SIGXFSZ, SIG_IGN);
+            rlimit limit{static_cast<rlim_t>(c.fsize), static_cast<rlim_t>(c.fsize)};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        std::vector<char*> argv;
+        std::string binary = KAVEL_BINARY;
+        argv.push_back(binary.data());
+        std::vector<std::string> args = c.args;
+        for (std::string& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        execv(binary.c_str(), argv.data());
+        _exit(127);
+    }
+    int wstatus = 0;
+    waitpid(pid, &wstatus, 0);
+    Outcome o;
+    o.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus);
+    o.out = readFile(outPath);
+    o.err = readFile(errPath);
+    fs::remove(inPath);
+    fs::remove(outPath);
+    fs::remove(errPath);
+    return o;
+}
+
+std::vector<fs::path> caseFiles()
+{
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(KAVEL_CASES_DIR))
+        if (entry.path().extension() == ".case") files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+class EndToEnd : public testing::TestWithParam<fs::path> {};
+
+TEST_P(EndToEnd, Run)
+{
+    Case c = loadCase(GetParam());
+    fs::path dir = fs::temp_directory_path() / ("kavel-e2e-" + std::to_string(getpid()) + "-" + c.name);
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    for (const auto& d : c.dirs) fs::create_directories(dir / d);
+    for (const auto& [name, data] : c.files) writeFile(dir / name, data);
+
+    Outcome o = run(c, dir);
+    EXPECT_EQ(o.out, c.stdoutText) << "standard output";
+    EXPECT_EQ(o.err, c.stderrText) << "standard error";
+    EXPECT_EQ(o.status, c.status) << "exit status";
+
+    // The folder afterwards: the files laid down, unchanged unless expected
+    // otherwise, and the expected files; nothing else.
+    std::map<std::string, std::string> want;
+    for (const auto& [name, data] : c.files) want[name] = data;
+    for (const auto& [name, data] : c.expected) want[name] = data;
+    std::set<std::string> dirs(c.dirs.begin(), c.dirs.end());
+    for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+        std::string name = fs::relative(entry.path(), dir).string();
+        if (entry.is_directory()) {
+            EXPECT_TRUE(dirs.count(name)) << "unexpected folder " << name;
+            continue;
+        }
+        auto it = want.find(name);
+        if (it == want.end()) {
+            ADD_FAILURE() << "unexpected file " << name << ":\n" << readFile(entry.path());
+            continue;
+        }
+        EXPECT_EQ(readFile(entry.path()), it->second) << "file " << name;
+        want.erase(it);
+    }
+    for (const auto& [name, data] : want) ADD_FAILURE() << "missing file " << name;
+    if (!HasFailure()) fs::remove_all(dir);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EndToEnd, testing::ValuesIn(caseFiles()),
+                         [](const testing::TestParamInfo<fs::path>& info) {
+                             std::string n = info.param.stem().string();
+                             for (char& ch : n) if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
+                             return n;
+                         });
+
+}  // namespace

@@ -1,0 +1,44 @@
+#include "support.h"
+
+#include <gtest/gtest.h>
+
+#include "driver/driver.h"
+#include "form/form.h"
+#include "parser/parser.h"
+#include "symbols/symbols.h"
+
+namespace {
+[[noreturn]] void throwQuit(int status) { throw Quit{status}; }
+}
+
+void freshState()
+{
+    symtab.reset();
+    form.reset();
+    currentNode = nullptr;
+    setQuitHandler(throwQuit);
+}
+
+ParseResult parseSource(const std::string& source)
+{
+    freshState();
+    ParseResult r{0, {}, {}};
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    try {
+        Parser p(source.data(), source.size());
+        p.parse();
+    } catch (const Quit& q) {
+        r.status = q.status;
+    }
+    r.out = testing::internal::GetCapturedStdout();
+    r.err = testing::internal::GetCapturedStderr();
+    return r;
+}
+
+std::string formWith(const std::string& organization, const std::string& sections,
+                     const std::string& location)
+{
+    return "form demo\nlocation = " + location + "\ncaption = \"Demo\"\norganization = " +
+           organization + "\n" + sections + "end\n";
+}
