@@ -16,7 +16,8 @@
 // A section marker may end in "noeol" (no line end after its last line) or
 // "escaped" (\t, \n, \0, \\ and \xHH are decoded). In stdout, a line "@banner"
 // stands for the console banner; in any section "@include NAME" stands for
-// the fixture file tests/cases/fixtures/NAME.
+// the fixture file tests/cases/fixtures/NAME, and "@repeat N TEXT" for N
+// numbered copies of a line.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -65,6 +66,23 @@ std::string decode(const std::string& text)
         else if (e == '0') out += '\0';
         else if (e == 'x') { out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16)); i += 2; }
         else out += e;
+    }
+    return out;
+}
+
+// "@repeat N TEXT": N copies of TEXT and a line end, with \n in TEXT a line
+// end and {i} the copy's number from 1.
+std::string repeat(const std::string& spec)
+{
+    std::size_t blank = spec.find(' ');
+    int count = std::stoi(spec.substr(0, blank));
+    std::string text = decode(spec.substr(blank + 1));
+    std::string out;
+    for (int i = 1; i <= count; ++i) {
+        std::string copy = text;
+        for (std::size_t at; (at = copy.find("{i}")) != std::string::npos;)
+            copy.replace(at, 3, std::to_string(i));
+        out += copy + "\n";
     }
     return out;
 }
@@ -148,6 +166,7 @@ Case loadCase(const fs::path& path)
         }
         if (line == "@banner") body += fixture("banner");
         else if (line.rfind("@include ", 0) == 0) body += fixture(line.substr(9));
+        else if (line.rfind("@repeat ", 0) == 0) body += repeat(line.substr(8));
         else body += line + "\n";
     }
     flush();
@@ -176,13 +195,20 @@ Outcome run(const Case& c, const fs::path& dir)
             rlimit limit{static_cast<rlim_t>(c.fsize), static_cast<rlim_t>(c.fsize)};
             setrlimit(RLIMIT_FSIZE, &limit);
         }
+        // KAVEL_WRAPPER, when set, runs the compiler under another program
+        // (valgrind): its words come first.
+        std::vector<std::string> words;
+        if (const char* wrapper = std::getenv("KAVEL_WRAPPER")) {
+            std::istringstream w(wrapper);
+            for (std::string word; w >> word;) words.push_back(word);
+        }
+        words.push_back(KAVEL_BINARY);
         std::vector<char*> argv;
-        std::string binary = KAVEL_BINARY;
-        argv.push_back(binary.data());
+        for (std::string& word : words) argv.push_back(word.data());
         std::vector<std::string> args = c.args;
         for (std::string& a : args) argv.push_back(a.data());
         argv.push_back(nullptr);
-        execv(binary.c_str(), argv.data());
+        execvp(argv[0], argv.data());
         _exit(127);
     }
     int wstatus = 0;
