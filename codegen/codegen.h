@@ -23,7 +23,8 @@ public:
     void writeIndent() { out.append(static_cast<std::size_t>(indent), ' '); }
     VbWriter& operator<<(const char* text) { out += text; return *this; }
     VbWriter& operator<<(int value);
-    void name(const FormNode* control);   // the control's name: its first son
+    void name(const FormNode* control);        // the control's name in code: its first son
+    void plainName(const FormNode* control);   // the same in comments and strings
     void endLine() { out += '\n'; }
     void line(const char* text);          // indented, with its line end
 
@@ -49,6 +50,10 @@ private:
     std::string& out;
     int& indent;
 };
+
+// Writes a name where Visual Basic code takes it: reserved words in brackets.
+void writeIdentifier(int symbol, std::string& out);
+bool reservedTableIsSorted();
 
 // The label of a text box, its fourth son, and the label's number.
 const FormNode* labelOf(const FormNode* textBox);

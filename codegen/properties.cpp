@@ -8,7 +8,7 @@ void VbWriter::header(const FormNode* control)
     line("'");
     writeIndent();
     *this << "' ";
-    name(control);
+    plainName(control);
     endLine();
     line("'");
 }
@@ -88,7 +88,7 @@ void VbWriter::writeButtonBlock(const FormNode* control, const char* tabStop)
     location(control, ", ");
     property(control);
     *this << ".Name = \"";
-    name(control);
+    plainName(control);
     *this << "\"";
     endLine();
     property(control);
@@ -124,7 +124,7 @@ void VbWriter::writeFrameBlock(const FormNode* frame)
     location(frame, ", ");
     property(frame);
     *this << ".Name = \"";
-    name(frame);
+    plainName(frame);
     *this << "\"";
     endLine();
     property(frame);
@@ -153,7 +153,7 @@ void VbWriter::writeTextBoxBlock(const FormNode* box)
     endLine();
     property(box);
     *this << ".Name = \"";
-    name(box);
+    plainName(box);
     *this << "\"";
     endLine();
     property(box);
@@ -203,7 +203,7 @@ void VbWriter::writeComboBoxBlock(const FormNode* box)
     location(box, ", ");
     property(box);
     *this << ".Name = \"";
-    name(box);
+    plainName(box);
     *this << "\"";
     endLine();
     property(box);
@@ -221,7 +221,7 @@ void VbWriter::writeListBoxBlock(const FormNode* box)
     location(box, ", ");
     property(box);
     *this << ".Name = \"";
-    name(box);
+    plainName(box);
     *this << "\"";
     endLine();
     property(box);

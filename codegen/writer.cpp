@@ -19,7 +19,9 @@ VbWriter& VbWriter::operator<<(int value)
     return *this;
 }
 
-void VbWriter::name(const FormNode* control) { symtab.writeName(control->firstSon->symbol, out); }
+void VbWriter::name(const FormNode* control) { writeIdentifier(control->firstSon->symbol, out); }
+
+void VbWriter::plainName(const FormNode* control) { symtab.writeName(control->firstSon->symbol, out); }
 
 void VbWriter::line(const char* text)
 {
@@ -36,7 +38,7 @@ void FormModel::writeClass()
     indent = 4;
 
     w << "Public Class ";
-    symtab.writeName(formName->symbol, output);
+    writeIdentifier(formName->symbol, output);
     w.endLine();
     w.line("Inherits System.Windows.Forms.Form");
     w << "#Region \" Windows Form Designer generated code \"";

@@ -1,6 +1,8 @@
 // The semantic actions: each works on the symbol of the terminal matched
 // last, moves `currentNode` through the form tree and calls the form model.
 // Every check comes before any change to the tree or the symbol table.
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "form/form.h"
@@ -14,6 +16,36 @@ constexpr std::size_t CaptionMax = TextField - 1;
 
 FormNode* up(FormNode* node) { return node->father; }
 
+// Members that the generated form class declares or uses on itself: a control
+// of that name would clash with them, brackets or not.
+const char* const classMembers[] = {
+    "autoscalebasesize", "clientsize", "components", "controls", "dispose",
+    "initializecomponent", "name", "resumelayout", "suspendlayout", "text"};
+
+// Namespaces that the generated code names; a form or control of that name hides them.
+const char* const usedNamespaces[] = {"microsoft", "system"};
+
+bool isOneOf(const char* name, const char* const* list, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i)
+        if (std::strcmp(name, list[i]) == 0)
+            return true;
+    return false;
+}
+
+// The number of a generated label name ("lbl" and a number without leading
+// zeros), or -1 for any other name.
+int labelNumberOf(const char* name)
+{
+    if (std::strncmp(name, "lbl", 3) != 0 || name[3] < '0' || name[3] > '9' ||
+        (name[3] == '0' && name[4] != '\0'))
+        return -1;
+    for (const char* c = name + 3; *c != '\0'; ++c)
+        if (*c < '0' || *c > '9' || c - name > 12)
+            return -1;
+    return std::atoi(name + 3);
+}
+
 }  // namespace
 
 void Parser::expectQuotedText() const
@@ -22,12 +54,36 @@ void Parser::expectQuotedText() const
         parseError("Expected Quoted Text");
 }
 
-// Declares the object name just matched, unless it names an object already.
-void Parser::declareObject(int objectType) const
+// Declares the object name just matched, unless it names an object already
+// or the generated class has a member or label of that name.
+void Parser::declareObject(int objectType)
 {
     if (symtab.objectTypeOf(lastAttribute) != TypeUnknown)
         parseError("Redeclared Object name");
+    const char* name = symtab.nameOf(lastAttribute);
+    if (isOneOf(name, classMembers, std::size(classMembers)))
+        parseError("Object name is taken by a member of the generated form class");
+    if (isOneOf(name, usedNamespaces, std::size(usedNamespaces)))
+        parseError("Object name hides a namespace of the generated code");
+    int label = labelNumberOf(name);
+    if (label >= 0 && label < static_cast<int>(labelNumbers.size()) && labelNumbers[label])
+        parseError("Object name is taken by a generated label");
     symtab.setTypes(lastAttribute, SymObject, objectType);
+}
+
+// The label about to be made is named "lbl" and its number; no object may
+// have that name already.
+void Parser::checkLabelName() const
+{
+    char name[16];
+    std::snprintf(name, sizeof name, "lbl%d", form.nextTabIndex);
+    int symbol;
+    if (symtab.lookup(name, symbol) && symtab.objectTypeOf(symbol) != TypeUnknown &&
+        symtab.symbolTypeOf(symbol) == SymObject) {
+        char message[80];
+        std::snprintf(message, sizeof message, "Generated label name %s is taken by an object", name);
+        parseError(message);
+    }
 }
 
 void Parser::performAction(int action)
@@ -42,6 +98,8 @@ void Parser::performAction(int action)
         form.setFormDimensions(n);
         break;
     case AcSetFormName:
+        if (isOneOf(symtab.nameOf(a), usedNamespaces, std::size(usedNamespaces)))
+            parseError("Form name hides a namespace of the generated code");
         n = form.root;
         addSon(n, a);
         break;
@@ -95,6 +153,13 @@ void Parser::performAction(int action)
         expectQuotedText();
         if (std::strlen(symtab.nameOf(a)) > CaptionMax)
             parseError("Quoted Text longer than 51 characters");
+        checkLabelName();
+        {
+            std::size_t number = static_cast<std::size_t>(form.nextTabIndex);
+            if (labelNumbers.size() <= number)
+                labelNumbers.resize(number + 1);
+            labelNumbers[number] = true;
+        }
         form.installObjectWithText(n, KindLabel, a);
         n = up(n);
         break;

@@ -156,8 +156,9 @@ private:
     ParseStackEntry newEntry(int kind, int symbol) const;
     void expand(const ParseStackEntry& entry);
     void performAction(int action);
-    void declareObject(int objectType) const;
+    void declareObject(int objectType);
     void expectQuotedText() const;
+    void checkLabelName() const;
 
     ParseStackEntry startEntry{};
     ParseStackEntry currentEntry{};
@@ -166,4 +167,5 @@ private:
     int lastAttribute = 0;
     int nextLevel = 1;
     std::vector<ParseStackEntry> parseStack;
+    std::vector<bool> labelNumbers;   // the numbers of the labels made so far
 };

@@ -269,6 +269,17 @@ TEST_P(EndToEnd, Run)
         want.erase(it);
     }
     for (const auto& [name, data] : want) ADD_FAILURE() << "missing file " << name;
+
+    // KAVEL_KEEP_VB, when set, names a folder that collects every .vb file
+    // a run wrote, for the Visual Basic compiler check.
+    if (const char* keep = std::getenv("KAVEL_KEEP_VB")) {
+        for (const auto& [name, data] : c.expected) {
+            if (fs::path(name).extension() != ".vb") continue;
+            std::string flat = c.name + "-" + name;
+            std::replace(flat.begin(), flat.end(), '/', '_');
+            writeFile(fs::path(keep) / flat, readFile(dir / name));
+        }
+    }
     if (!HasFailure()) fs::remove_all(dir);
 }
 
