@@ -21,6 +21,10 @@ char lower(char c) { return static_cast<char>(std::tolower(byte(c))); }
 
 void Scanner::start()
 {
+    if (!symtab.lookup("\n", newlineSymbol))
+        newlineSymbol = -1;
+    if (!symtab.lookup("=", equalsSymbol))
+        equalsSymbol = -1;
     line = 1;
     if (!source.atEnd())
         ch = lower(skipBlanks());
@@ -53,9 +57,13 @@ char Scanner::skipBlanks()
     do
         c = nextChar();
     while (!source.atEnd() && isBlank(c));
-    if (c == '\'')
-        while (!source.atEnd() && c != '\n')
-            c = nextChar();
+    if (c == '\'') {
+        // As reading on with nextChar until a newline: only that newline counts.
+        if (source.skipPast('\n')) {
+            ++line;
+            c = '\n';
+        }
+    }
     return source.atEnd() ? '\0' : c;
 }
 
@@ -153,7 +161,8 @@ int Scanner::scanOther(char a, int& attribute)
         lexeme[length] = '\0';
         putBack(ch);
         ch = skipBlanks();
-        if (!symtab.lookup(lexeme, attribute)) {
+        attribute = a == '\n' ? newlineSymbol : equalsSymbol;
+        if (attribute < 0) {
             std::fprintf(stderr, "'%s' was not preinstalled.\n", lexeme);
             quit(ExitUsage);
         }

@@ -58,6 +58,8 @@ public:
         c = *cur++;
         return true;
     }
+    // Reads up to and including the next c; false if the end comes first.
+    bool skipPast(char c);
     // Returns the character just read; once the end is met it has no effect.
     void unget()
     {
@@ -94,6 +96,11 @@ public:
     int nextToken(int& attribute);
 
 private:
+    // The symbols of the newline and "=", looked up once: the table never
+    // loses an entry, so the answer holds for the whole run (-1: absent).
+    int newlineSymbol = -1;
+    int equalsSymbol = -1;
+
     char nextChar();
     void putBack(char c);
     char skipBlanks();

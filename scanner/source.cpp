@@ -39,6 +39,20 @@ void SourceText::close()
     fd = -1;
 }
 
+bool SourceText::skipPast(char c)
+{
+    for (;;) {
+        if (cur == end && !refill())
+            return false;
+        const void* found = std::memchr(cur, c, static_cast<std::size_t>(end - cur));
+        if (found != nullptr) {
+            cur = static_cast<const char*>(found) + 1;
+            return true;
+        }
+        cur = end;
+    }
+}
+
 // Refills the buffer, keeping the last character read in front of the new
 // ones so that it can still be put back.
 bool SourceText::refill()

@@ -202,7 +202,9 @@ Outcome run(const Case& c, const fs::path& dir)
             std::istringstream w(wrapper);
             for (std::string word; w >> word;) words.push_back(word);
         }
-        words.push_back(KAVEL_BINARY);
+        // KAVEL_BINARY, when set, names another build of the compiler.
+        const char* binary = std::getenv("KAVEL_BINARY");
+        words.push_back(binary ? binary : KAVEL_BINARY);
         std::vector<char*> argv;
         for (std::string& word : words) argv.push_back(word.data());
         std::vector<std::string> args = c.args;
