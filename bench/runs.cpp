@@ -82,11 +82,11 @@ int main(int argc, char** argv)
     };
     std::vector<Pair> pairs;
     for (int i = 3; i < argc; ++i) {
-        std::string spec = argv[i];
-        std::size_t a = spec.find(':'), b = spec.find(':', a + 1);
-        std::string source = spec.substr(b + 1);
+        std::string pairText = argv[i];
+        std::size_t a = pairText.find(':'), b = pairText.find(':', a + 1);
+        std::string source = pairText.substr(b + 1);
         std::size_t slash = source.rfind('/');
-        pairs.push_back({spec.substr(0, a), spec.substr(a + 1, b - a - 1),
+        pairs.push_back({pairText.substr(0, a), pairText.substr(a + 1, b - a - 1),
                          slash == std::string::npos ? "." : source.substr(0, slash),
                          slash == std::string::npos ? source : source.substr(slash + 1), {}, {}, 0});
     }

@@ -72,11 +72,11 @@ std::string decode(const std::string& text)
 
 // "@repeat N TEXT": N copies of TEXT and a line end, with \n in TEXT a line
 // end and {i} the copy's number from 1.
-std::string repeat(const std::string& spec)
+std::string repeat(const std::string& request)
 {
-    std::size_t blank = spec.find(' ');
-    int count = std::stoi(spec.substr(0, blank));
-    std::string text = decode(spec.substr(blank + 1));
+    std::size_t blank = request.find(' ');
+    int count = std::stoi(request.substr(0, blank));
+    std::string text = decode(request.substr(blank + 1));
     std::string out;
     for (int i = 1; i <= count; ++i) {
         std::string copy = text;

@@ -172,6 +172,17 @@ TEST(Model, DriveAndComboBoxes)
     EXPECT_EQ(geometry("co"), (Geometry{201, 62, 81, 21, 1}));
 }
 
+TEST(Model, FifteenComboBoxesFillAColumn)
+{
+    std::string body;
+    for (int i = 0; i < 15; ++i)
+        body += "combobox c" + std::to_string(i) + "\nsorted = true\nstyle = 0\nwidth = small\nend\n";
+    accept(formWith("columns", section(body)));
+    EXPECT_EQ(geometry("c14"), (Geometry{133, 40 + 48 * 14, 81, 21, 14}));
+    EXPECT_EQ(form.nextTop, 760);
+    EXPECT_EQ(formRecord().clientHeight, 766);
+}
+
 TEST(Model, ScrollBars)
 {
     auto bar = [](const char* name, const char* orientation, const char* length) {
