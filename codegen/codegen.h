@@ -29,11 +29,19 @@ public:
     void line(const char* text);          // indented, with its line end
 
 private:
+    void frameLines(const FormNode* section, const char* call);
     void declareLine(const FormNode* control, const char* type);
     void createLine(const FormNode* control, const char* type);
     void header(const FormNode* control);
     void labelHeader(int number);
     void property(const FormNode* control);   // indent and "Me.<name>"
+    void propertyLine(const FormNode* control, const char* text);
+    void locationLine(const FormNode* control, const char* separator);
+    void sizeLine(const FormNode* control, const char* separator);
+    void nameLine(const FormNode* control);
+    void tabIndexLine(const FormNode* control);
+    void textLine(const FormNode* control, const char* text);
+    void placeLines(const FormNode* control);
     void writeBlock(const FormNode* control);
     void writeButtonBlock(const FormNode* control, const char* tabStop);
     void writeLabelBlock(const FormNode* label);

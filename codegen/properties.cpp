@@ -29,6 +29,14 @@ void VbWriter::property(const FormNode* control)
     name(control);
 }
 
+// One property line: "Me.", the name and the text.
+void VbWriter::propertyLine(const FormNode* control, const char* text)
+{
+    property(control);
+    *this << text;
+    endLine();
+}
+
 // Location and size; the compatibility list boxes and the scroll bar write
 // them narrow, with no blank after the comma.
 void VbWriter::location(const FormNode* control, const char* separator)
@@ -43,6 +51,49 @@ void VbWriter::size(const FormNode* control, const char* separator)
     Box b = boxOf(control);
     *this << ".Size = New System.Drawing.Size(" << *b.width << separator << *b.height << ")";
     endLine();
+}
+
+void VbWriter::locationLine(const FormNode* control, const char* separator)
+{
+    property(control);
+    location(control, separator);
+}
+
+void VbWriter::sizeLine(const FormNode* control, const char* separator)
+{
+    property(control);
+    size(control, separator);
+}
+
+void VbWriter::nameLine(const FormNode* control)
+{
+    property(control);
+    *this << ".Name = \"";
+    plainName(control);
+    *this << "\"";
+    endLine();
+}
+
+void VbWriter::tabIndexLine(const FormNode* control)
+{
+    property(control);
+    *this << ".TabIndex = " << *boxOf(control).tabIndex;
+    endLine();
+}
+
+void VbWriter::textLine(const FormNode* control, const char* text)
+{
+    property(control);
+    *this << ".Text = " << text;
+    endLine();
+}
+
+// Location, Name and Size, the start of most blocks.
+void VbWriter::placeLines(const FormNode* control)
+{
+    locationLine(control, ", ");
+    nameLine(control);
+    sizeLine(control, ", ");
 }
 
 void VbWriter::writeSectionProperties(const FormNode* section)
@@ -82,33 +133,16 @@ void VbWriter::writeBlock(const FormNode* control)
 // carry a TabStop line.
 void VbWriter::writeButtonBlock(const FormNode* control, const char* tabStop)
 {
-    const ButtonRecord& b = control->props.button;
     header(control);
-    property(control);
-    location(control, ", ");
-    property(control);
-    *this << ".Name = \"";
-    plainName(control);
-    *this << "\"";
-    endLine();
-    property(control);
-    size(control, ", ");
-    property(control);
-    *this << ".TabIndex = " << b.tabIndex;
-    endLine();
-    if (tabStop != nullptr) {
-        property(control);
-        *this << tabStop;
-        endLine();
-    }
-    property(control);
-    *this << ".Text = " << b.text;
-    endLine();
+    placeLines(control);
+    tabIndexLine(control);
+    if (tabStop != nullptr)
+        propertyLine(control, tabStop);
+    textLine(control, control->props.button.text);
 }
 
 void VbWriter::writeFrameBlock(const FormNode* frame)
 {
-    const ButtonRecord& f = frame->props.button;
     header(frame);
     property(frame);
     *this << ".Controls.AddRange(New System.Windows.Forms.Control() {";
@@ -120,118 +154,70 @@ void VbWriter::writeFrameBlock(const FormNode* frame)
     }
     *this << "})";
     endLine();
-    property(frame);
-    location(frame, ", ");
-    property(frame);
-    *this << ".Name = \"";
-    plainName(frame);
-    *this << "\"";
-    endLine();
-    property(frame);
-    size(frame, ", ");
-    property(frame);
-    *this << ".TabIndex = " << f.tabIndex;
-    endLine();
-    property(frame);
-    *this << ".TabStop = False";
-    endLine();
-    property(frame);
-    *this << ".Text = " << f.text;
-    endLine();
+    placeLines(frame);
+    tabIndexLine(frame);
+    propertyLine(frame, ".TabStop = False");
+    textLine(frame, frame->props.button.text);
     for (const FormNode* o = frame->son(3); o != nullptr; o = o->nextSibling)
         writeButtonBlock(o, ".TabStop = True");
 }
 
 void VbWriter::writeTextBoxBlock(const FormNode* box)
 {
-    const TextBoxRecord& t = box->props.textBox;
     header(box);
+    locationLine(box, ", ");
     property(box);
-    location(box, ", ");
-    property(box);
-    *this << ".MultiLine = " << t.multiLine;
+    *this << ".MultiLine = " << box->props.textBox.multiLine;
     endLine();
-    property(box);
-    *this << ".Name = \"";
-    plainName(box);
-    *this << "\"";
-    endLine();
-    property(box);
-    size(box, ", ");
-    property(box);
-    *this << ".TabIndex = " << t.tabIndex;
-    endLine();
-    property(box);
-    *this << ".Text = \"\"";
-    endLine();
+    nameLine(box);
+    sizeLine(box, ", ");
+    tabIndexLine(box);
+    textLine(box, "\"\"");
     writeLabelBlock(labelOf(box));
 }
 
+// A label has no name in the source: "lbl" and its number stand in for it.
 void VbWriter::writeLabelBlock(const FormNode* label)
 {
     const LabelRecord& l = label->props.label;
     const int number = l.tabIndex;
+    auto start = [&] {
+        writeIndent();
+        *this << "Me.lbl" << number;
+    };
     labelHeader(number);
-    writeIndent();
-    *this << "Me.lbl" << number;
+    start();
     location(label, ", ");
-    writeIndent();
-    *this << "Me.lbl" << number << ".Name = \"lbl" << number << "\"";
+    start();
+    *this << ".Name = \"lbl" << number << "\"";
     endLine();
-    writeIndent();
-    *this << "Me.lbl" << number;
+    start();
     size(label, ", ");
-    writeIndent();
-    *this << "Me.lbl" << number << ".TabIndex = " << number;
+    start();
+    *this << ".TabIndex = " << number;
     endLine();
-    writeIndent();
-    *this << "Me.lbl" << number << ".Text = " << l.text;
+    start();
+    *this << ".Text = " << l.text;
     endLine();
 }
 
 void VbWriter::writeComboBoxBlock(const FormNode* box)
 {
-    const ComboBoxRecord& c = box->props.comboBox;
+    const int style = box->props.comboBox.style;
     header(box);
-    if (c.style != 0) {
-        property(box);
-        *this << ".DropDownStyle = System.Windows.Forms.ComboBoxStyle."
-              << (c.style == 1 ? "Simple" : "DropDownList");
-        endLine();
-    }
-    property(box);
-    location(box, ", ");
-    property(box);
-    *this << ".Name = \"";
-    plainName(box);
-    *this << "\"";
-    endLine();
-    property(box);
-    size(box, ", ");
-    property(box);
-    *this << ".TabIndex = " << c.tabIndex;
-    endLine();
+    if (style != 0)
+        propertyLine(box, style == 1 ? ".DropDownStyle = System.Windows.Forms.ComboBoxStyle.Simple"
+                                     : ".DropDownStyle = System.Windows.Forms.ComboBoxStyle.DropDownList");
+    placeLines(box);
+    tabIndexLine(box);
 }
 
 void VbWriter::writeListBoxBlock(const FormNode* box)
 {
-    const ListBoxRecord& l = box->props.listBox;
     header(box);
-    property(box);
-    location(box, ", ");
-    property(box);
-    *this << ".Name = \"";
-    plainName(box);
-    *this << "\"";
-    endLine();
-    property(box);
-    size(box, ", ");
-    property(box);
-    *this << ".Sorted = " << (l.sorted ? "True" : "False");
-    endLine();
-    property(box);
-    *this << ".TabIndex = " << l.tabIndex;
-    endLine();
+    placeLines(box);
+    propertyLine(box, box->props.listBox.sorted ? ".Sorted = True" : ".Sorted = False");
+    tabIndexLine(box);
 }
 
 // The interval line stands at column 0.
@@ -247,13 +233,9 @@ void VbWriter::writeTimerBlock(const FormNode* timer)
 void VbWriter::writeFileBoxBlock(const FormNode* box)
 {
     header(box);
-    property(box);
-    location(box, ",");
-    property(box);
-    size(box, ",");
-    property(box);
-    *this << ".TabIndex = " << box->props.fileBox.tabIndex;
-    endLine();
+    locationLine(box, ",");
+    sizeLine(box, ",");
+    tabIndexLine(box);
 }
 
 void VbWriter::writeScrollBarBlock(const FormNode* bar)
@@ -263,22 +245,16 @@ void VbWriter::writeScrollBarBlock(const FormNode* bar)
     property(bar);
     *this << ".LargeChange = " << s.largeChange;
     endLine();
-    property(bar);
-    location(bar, ",");
+    locationLine(bar, ",");
     property(bar);
     *this << ".Minimum = " << s.minimum;
     endLine();
     property(bar);
     *this << ".Maximum = " << s.maximum;
     endLine();
-    property(bar);
-    size(bar, ",");
-    property(bar);
-    *this << ".TabIndex = " << s.tabIndex;
-    endLine();
-    property(bar);
-    *this << ".TabStop = True";
-    endLine();
+    sizeLine(bar, ",");
+    tabIndexLine(bar);
+    propertyLine(bar, ".TabStop = True");
     property(bar);
     *this << ".Value = " << s.value;
     endLine();

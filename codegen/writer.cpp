@@ -134,29 +134,22 @@ void FormModel::writeClass()
     w.endLine();
 }
 
-void VbWriter::suspendFrames(const FormNode* section)
+// One line per frame of the section: "Me.", its name and the call.
+void VbWriter::frameLines(const FormNode* section, const char* call)
 {
     for (const FormNode* c = section->firstSon; c != nullptr; c = c->nextSibling)
         if (c->kind == KindFrame) {
             writeIndent();
             *this << "Me.";
             name(c);
-            *this << ".SuspendLayout()";
+            *this << call;
             endLine();
         }
 }
 
-void VbWriter::resumeFrames(const FormNode* section)
-{
-    for (const FormNode* c = section->firstSon; c != nullptr; c = c->nextSibling)
-        if (c->kind == KindFrame) {
-            writeIndent();
-            *this << "Me.";
-            name(c);
-            *this << ".ResumeLayout(False)";
-            endLine();
-        }
-}
+void VbWriter::suspendFrames(const FormNode* section) { frameLines(section, ".SuspendLayout()"); }
+
+void VbWriter::resumeFrames(const FormNode* section) { frameLines(section, ".ResumeLayout(False)"); }
 
 bool VbWriter::writeControlList(const FormNode* section, bool first)
 {

@@ -333,36 +333,27 @@ void FormModel::deepenFrame()
         frameHeight += 66;
 }
 
-// Option buttons stand relative to their frame; hidden ones are parked at
-// (1, 12) and do not move the cursor.
-void FormModel::placeOptionInRow(FormNode* node)
+// Option buttons stand relative to their frame; a visible one takes the
+// cursor's place and moves it by one option column or row, a hidden one is
+// parked at (1, 12) and leaves the cursor alone.
+static void placeOption(FormNode* node, bool visible, int& cursor, int step, int top, int left)
 {
     ButtonRecord& b = node->props.button;
-    if (optionVisible) {
-        b.top = nextOptionTop;
-        b.left = nextOptionLeft;
-        b.visible = 1;
-        nextOptionLeft += 106;
-    } else {
-        b.top = 12;
-        b.left = 1;
-        b.visible = 0;
-    }
+    b.visible = visible ? 1 : 0;
+    b.top = visible ? top : 12;
+    b.left = visible ? left : 1;
+    if (visible)
+        cursor += step;
+}
+
+void FormModel::placeOptionInRow(FormNode* node)
+{
+    placeOption(node, optionVisible, nextOptionLeft, 106, nextOptionTop, nextOptionLeft);
 }
 
 void FormModel::placeOptionInColumn(FormNode* node)
 {
-    ButtonRecord& b = node->props.button;
-    if (optionVisible) {
-        b.top = nextOptionTop;
-        b.left = nextOptionLeft;
-        b.visible = 1;
-        nextOptionTop += 66;
-    } else {
-        b.top = 12;
-        b.left = 1;
-        b.visible = 0;
-    }
+    placeOption(node, optionVisible, nextOptionTop, 66, nextOptionTop, nextOptionLeft);
 }
 
 // A frame takes its tab index after its option buttons have taken theirs.

@@ -86,6 +86,31 @@ void Parser::checkLabelName() const
     }
 }
 
+// The control node declares the name just matched, takes it as its first
+// son, and only then gets its kind, which places it.
+void Parser::declareControl(int objectType, int kind)
+{
+    declareObject(objectType);
+    addSon(currentNode, lastAttribute);
+    form.installObject(currentNode, kind);
+}
+
+void Parser::declareControlWithText(int objectType, int kind)
+{
+    declareObject(objectType);
+    addSon(currentNode, lastAttribute);
+    form.installObjectWithText(currentNode, kind, lastAttribute);
+}
+
+// An attribute keyword's node takes the value as its son; the control above
+// it takes the value.
+void Parser::installAttribute(AttributeSetter setter)
+{
+    addSon(currentNode, lastAttribute);
+    currentNode = currentNode->father;
+    (form.*setter)(currentNode, lastAttribute);
+}
+
 void Parser::performAction(int action)
 {
     const int a = lastAttribute;
@@ -129,14 +154,10 @@ void Parser::performAction(int action)
         form.installSection();
         break;
     case AcInstallCmdButton:
-        declareObject(TypeCommandButton);
-        addSon(n, a);
-        form.installObject(n, KindCommandButton);
+        declareControl(TypeCommandButton, KindCommandButton);
         break;
     case AcInstallTextBox:
-        declareObject(TypeTextBox);
-        addSon(n, a);
-        form.installObject(n, KindTextBox);
+        declareControl(TypeTextBox, KindTextBox);
         break;
     case AcInstallHeight:
         if (symtab.objectTypeOf(a) != TypeInteger)
@@ -145,9 +166,7 @@ void Parser::performAction(int action)
         addSon(n, a);
         break;
     case AcInstallWidth:
-        addSon(n, a);
-        n = up(n);
-        form.installWidth(n, a);
+        installAttribute(&FormModel::installWidth);
         break;
     case AcInstallString:
         expectQuotedText();
@@ -164,19 +183,13 @@ void Parser::performAction(int action)
         n = up(n);
         break;
     case AcInstallComboBox:
-        declareObject(TypeComboBox);
-        addSon(n, a);
-        form.installObjectWithText(n, KindComboBox, a);
+        declareControlWithText(TypeComboBox, KindComboBox);
         break;
     case AcInstallListBox:
-        declareObject(TypeListBox);
-        addSon(n, a);
-        form.installObjectWithText(n, KindListBox, a);
+        declareControlWithText(TypeListBox, KindListBox);
         break;
     case AcInstallLstColumns:
-        addSon(n, a);
-        n = up(n);
-        form.installColumns(n, a);
+        installAttribute(&FormModel::installColumns);
         break;
     case AcInstallFrame:
         declareObject(TypeFrame);
@@ -190,9 +203,7 @@ void Parser::performAction(int action)
         form.resetFrameState();
         break;
     case AcInstallOptButton:
-        declareObject(TypeOptionButton);
-        addSon(n, a);
-        form.installObjectWithText(n, KindOptionButton, a);
+        declareControlWithText(TypeOptionButton, KindOptionButton);
         break;
     case AcFinishOptButton:
         if (form.optionVisible && form.firstOption)
@@ -212,84 +223,52 @@ void Parser::performAction(int action)
         form.setOptionVisible(a == KwTrue);
         break;
     case AcInstallCheckBox:
-        declareObject(TypeCheckBox);
-        addSon(n, a);
-        form.installObject(n, KindCheckBox);
+        declareControl(TypeCheckBox, KindCheckBox);
         break;
     case AcInstallSorted:
-        addSon(n, a);
-        n = up(n);
-        form.installSorted(n, a);
+        installAttribute(&FormModel::installSorted);
         break;
     case AcInstallStyle:
-        addSon(n, a);
-        n = up(n);
-        form.installStyle(n, a);
+        installAttribute(&FormModel::installStyle);
         break;
     case AcInstallTimer:
-        declareObject(TypeTimer);
-        addSon(n, a);
-        form.installObject(n, KindTimer);
+        declareControl(TypeTimer, KindTimer);
         break;
     case AcInstallInterval:
-        addSon(n, a);
-        n = up(n);
-        form.installInterval(n, a);
+        installAttribute(&FormModel::installInterval);
         break;
     case AcInstallDriveListBox:
-        declareObject(TypeDriveListBox);
-        addSon(n, a);
-        form.installObject(n, KindDriveListBox);
+        declareControl(TypeDriveListBox, KindDriveListBox);
         break;
     case AcInstallFileListBox:
-        declareObject(TypeFileListBox);
-        addSon(n, a);
-        form.installObject(n, KindFileListBox);
+        declareControl(TypeFileListBox, KindFileListBox);
         break;
     case AcInstallDirListBox:
-        declareObject(TypeDirListBox);
-        addSon(n, a);
-        form.installObject(n, KindDirListBox);
+        declareControl(TypeDirListBox, KindDirListBox);
         break;
     case AcInstallScrollBar:
-        declareObject(TypeScrollBar);
-        addSon(n, a);
-        form.installObject(n, KindScrollBar);
+        declareControl(TypeScrollBar, KindScrollBar);
         break;
     case AcInstallOrient:
-        addSon(n, a);
-        n = up(n);
-        form.installOrientation(n, a);
+        installAttribute(&FormModel::installOrientation);
         break;
     case AcInstallLength:
-        addSon(n, a);
-        n = up(n);
-        form.installLength(n, a);
+        installAttribute(&FormModel::installLength);
         break;
     case AcInstallMin:
-        addSon(n, a);
-        n = up(n);
-        form.installMin(n, a);
+        installAttribute(&FormModel::installMin);
         break;
     case AcInstallMax:
-        addSon(n, a);
-        n = up(n);
-        form.installMax(n, a);
+        installAttribute(&FormModel::installMax);
         break;
     case AcInstallValue:
-        addSon(n, a);
-        n = up(n);
-        form.installValue(n, a);
+        installAttribute(&FormModel::installValue);
         break;
     case AcInstallSmlChange:
-        addSon(n, a);
-        n = up(n);
-        form.installSmallChange(n, a);
+        installAttribute(&FormModel::installSmallChange);
         break;
     case AcInstallLrgChange:
-        addSon(n, a);
-        n = up(n);
-        form.installLargeChange(n, a);
+        installAttribute(&FormModel::installLargeChange);
         break;
     default:
         break;

@@ -7,6 +7,9 @@
 
 #include "scanner/scanner.h"
 
+class FormModel;
+struct FormNode;
+
 constexpr int NonterminalCount = 53;
 constexpr int ColumnCount = TokenCodeCount;
 constexpr int ProductionCount = 78;
@@ -157,6 +160,10 @@ private:
     void expand(const ParseStackEntry& entry);
     void performAction(int action);
     void declareObject(int objectType);
+    void declareControl(int objectType, int kind);
+    void declareControlWithText(int objectType, int kind);
+    using AttributeSetter = void (FormModel::*)(FormNode*, int);
+    void installAttribute(AttributeSetter setter);
     void expectQuotedText() const;
     void checkLabelName() const;
 
