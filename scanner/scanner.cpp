@@ -30,11 +30,25 @@ void Scanner::start()
         ch = lower(skipBlanks());
 }
 
+// A source that fails to read part-way is refused: taken as its end, a cut
+// text could still parse.
+void Scanner::checkRead() const
+{
+    if (source.readFailed()) {
+        say(stdout, "Cannot read the source file");
+        quit(ExitFileName);
+    }
+}
+
 char Scanner::nextChar()
 {
     char c;
-    if (source.atEnd() || !source.get(c))
+    if (source.atEnd())
         return '\0';
+    if (!source.get(c)) {
+        checkRead();
+        return '\0';
+    }
     if (c == '\n')
         ++line;
     return c;
@@ -62,6 +76,8 @@ char Scanner::skipBlanks()
         if (source.skipPast('\n')) {
             ++line;
             c = '\n';
+        } else {
+            checkRead();
         }
     }
     return source.atEnd() ? '\0' : c;

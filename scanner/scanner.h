@@ -102,6 +102,7 @@ private:
     int equalsSymbol = -1;
 
     char nextChar();
+    void checkRead() const;
     void putBack(char c);
     char skipBlanks();
     int scanWord(char a, int& attribute);

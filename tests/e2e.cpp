@@ -11,6 +11,7 @@
 //   fsize: N                a file-size limit in bytes for the run (SIGXFSZ ignored)
 //   --- file NAME           a file laid down before the run
 //   --- dir NAME            a folder laid down before the run
+//   --- link NAME TARGET    a symbolic link laid down before the run
 //   --- stdin / --- stdout / --- stderr
 //   --- expect NAME         a file the run must leave with this content
 // A section marker may end in "noeol" (no line end after its last line) or
@@ -94,6 +95,7 @@ struct Case {
     long fsize = -1;
     std::vector<std::pair<std::string, std::string>> files;
     std::vector<std::string> dirs;
+    std::vector<std::pair<std::string, std::string>> links;
     std::string stdinText, stdoutText, stderrText;
     std::map<std::string, std::string> expected;
 };
@@ -132,6 +134,14 @@ Case loadCase(const fs::path& path)
             flush();
             std::istringstream words(line.substr(4));
             words >> kind >> arg;
+            if (kind == "link") {
+                std::string linkTarget;
+                words >> linkTarget;
+                c.links.emplace_back(arg, linkTarget);
+                flush();
+                target = nullptr;
+                continue;
+            }
             if (kind == "stdin" || kind == "stdout" || kind == "stderr") {
                 std::string option = arg;
                 arg.clear();
@@ -243,6 +253,7 @@ TEST_P(EndToEnd, Run)
     fs::remove_all(dir);
     fs::create_directories(dir);
     for (const auto& d : c.dirs) fs::create_directories(dir / d);
+    for (const auto& [name, linkTarget] : c.links) fs::create_symlink(linkTarget, dir / name);
     for (const auto& [name, data] : c.files) writeFile(dir / name, data);
 
     Outcome o = run(c, dir);
@@ -256,8 +267,11 @@ TEST_P(EndToEnd, Run)
     for (const auto& [name, data] : c.files) want[name] = data;
     for (const auto& [name, data] : c.expected) want[name] = data;
     std::set<std::string> dirs(c.dirs.begin(), c.dirs.end());
+    std::set<std::string> links;
+    for (const auto& link : c.links) links.insert(link.first);
     for (const auto& entry : fs::recursive_directory_iterator(dir)) {
-        std::string name = fs::relative(entry.path(), dir).string();
+        std::string name = entry.path().lexically_relative(dir).string();
+        if (links.count(name)) continue;
         if (entry.is_directory()) {
             EXPECT_TRUE(dirs.count(name)) << "unexpected folder " << name;
             continue;
