@@ -179,7 +179,6 @@ namespace {
 {
     if (temporary != nullptr)
         ::unlink(temporary);
-    std::fflush(stdout);
     say(stderr, "Couldn't write a .vb");
     quit(ExitUsage);
 }
@@ -188,7 +187,6 @@ namespace {
 {
     if (temporary != nullptr)
         ::unlink(temporary);
-    std::fflush(stdout);
     say(stderr, "Couldn't open a .vb");
     quit(ExitUsage);
 }

@@ -22,9 +22,17 @@ void quit(int status)
 
 void say(std::FILE* stream, const char* message)
 {
+    if (stream != stdout)
+        std::fflush(stdout);
     std::fputs(message, stream);
     std::fputc('\n', stream);
     std::fflush(stream);
+}
+
+void fileNameTooLong()
+{
+    say(stderr, "File name longer than 40 characters is not legal");
+    quit(ExitFileName);
 }
 
 void sourceError(const char* message, int line)
@@ -39,10 +47,8 @@ void checkFileName(char* filename)
     std::size_t length = std::strlen(filename);
     if (period == nullptr)
         length += 4;
-    if (length > FileNameMax) {
-        say(stderr, "File name longer than 40 characters is not legal");
-        quit(ExitFileName);
-    }
+    if (length > FileNameMax)
+        fileNameTooLong();
     if (period == nullptr) {
         std::strcpy(kavel::basename, filename);
         std::strcat(filename, ".fms");

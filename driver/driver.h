@@ -35,8 +35,13 @@ void setQuitHandler(QuitHandler handler);
 // quits with status 4: the form every source error takes.
 [[noreturn]] void sourceError(const char* message, int line);
 
-// Writes a message and a line end to the given console stream (stdout or stderr).
+// Writes a message and a line end to the given console stream (stdout or
+// stderr) and flushes it; standard output is flushed first, so that on a
+// terminal the two streams keep their order.
 void say(std::FILE* stream, const char* message);
+
+// Refuses a source file name longer than FileNameMax: message, exit 2.
+[[noreturn]] void fileNameTooLong();
 
 // Checks the source file name, appending ".fms" to a name without a period,
 // fills `basename`, or quits with the file-name message and status.

@@ -39,8 +39,6 @@ int labelledBoxAdvance(int sizeWord)
 void FormModel::checkFormSize(std::FILE* stream) const
 {
     if (formWidth > 1024 || formHeight > 768) {
-        if (stream == stderr)
-            std::fflush(stdout);
         say(stream, "Too many objects on the form");
         quit(ExitTooLarge);
     }
@@ -98,7 +96,6 @@ void FormModel::installSection()
         if (columnLeft + 226 >= formWidth) {
             formWidth += 266;
             std::printf("FormWidth = %d\n", formWidth);
-            std::fflush(stdout);
             checkFormSize(stderr);
         }
     }
@@ -198,7 +195,6 @@ void FormModel::installHeight(FormNode* node, int symbol)
     const std::int64_t n = symtab.valueOf(symbol);
     const std::int64_t lineHeight = 13 * n + 8;
     if (lineHeight > 73) {
-        std::fflush(stdout);
         say(stderr, "Height cannot exceed 5 lines");
         quit(ExitSourceError);
     }

@@ -71,19 +71,22 @@ void Parser::declareObject(int objectType)
     symtab.setTypes(lastAttribute, SymObject, objectType);
 }
 
-// The label about to be made is named "lbl" and its number; no object may
-// have that name already.
-void Parser::checkLabelName() const
+// The label about to be made is named "lbl" and its number, which no object
+// may have; the number is noted so that no later object takes it.
+void Parser::claimLabelName()
 {
+    const int number = form.nextTabIndex;
     char name[16];
-    std::snprintf(name, sizeof name, "lbl%d", form.nextTabIndex);
+    std::snprintf(name, sizeof name, "lbl%d", number);
     int symbol;
-    if (symtab.lookup(name, symbol) && symtab.objectTypeOf(symbol) != TypeUnknown &&
-        symtab.symbolTypeOf(symbol) == SymObject) {
+    if (symtab.lookup(name, symbol) && symtab.symbolTypeOf(symbol) == SymObject) {
         char message[80];
         std::snprintf(message, sizeof message, "Generated label name %s is taken by an object", name);
         parseError(message);
     }
+    if (labelNumbers.size() <= static_cast<std::size_t>(number))
+        labelNumbers.resize(static_cast<std::size_t>(number) + 1);
+    labelNumbers[static_cast<std::size_t>(number)] = true;
 }
 
 // The control node declares the name just matched, takes it as its first
@@ -172,13 +175,7 @@ void Parser::performAction(int action)
         expectQuotedText();
         if (std::strlen(symtab.nameOf(a)) > CaptionMax)
             parseError("Quoted Text longer than 51 characters");
-        checkLabelName();
-        {
-            std::size_t number = static_cast<std::size_t>(form.nextTabIndex);
-            if (labelNumbers.size() <= number)
-                labelNumbers.resize(number + 1);
-            labelNumbers[number] = true;
-        }
+        claimLabelName();
         form.installObjectWithText(n, KindLabel, a);
         n = up(n);
         break;

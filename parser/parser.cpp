@@ -22,10 +22,8 @@ bool readFileName(char* filename)
     std::size_t length = 0;
     while (c != EOF && std::strchr(" \t\n\v\f\r", c) == nullptr) {
         if (length == FileNameMax) {
-            std::fputc('\n', stdout);
-            std::fflush(stdout);
-            say(stderr, "File name longer than 40 characters is not legal");
-            quit(ExitFileName);
+            std::fputc('\n', stdout);   // the prompt's line end
+            fileNameTooLong();
         }
         filename[length++] = static_cast<char>(c);
         c = std::getchar();
@@ -64,10 +62,8 @@ Parser::Parser(int argc, char** argv)
         if (!gotWord)
             usage();
     } else if (argc == 2) {
-        if (std::strlen(argv[1]) > FileNameMax) {
-            say(stderr, "File name longer than 40 characters is not legal");
-            quit(ExitFileName);
-        }
+        if (std::strlen(argv[1]) > FileNameMax)
+            fileNameTooLong();
         std::strcpy(filename, argv[1]);
     } else {
         usage();

@@ -165,7 +165,7 @@ private:
     using AttributeSetter = void (FormModel::*)(FormNode*, int);
     void installAttribute(AttributeSetter setter);
     void expectQuotedText() const;
-    void checkLabelName() const;
+    void claimLabelName();
 
     ParseStackEntry startEntry{};
     ParseStackEntry currentEntry{};

@@ -96,13 +96,11 @@ int Scanner::nextToken(int& attribute)
     return scanOther(a, attribute);
 }
 
-// A token text that does not fit `lexeme`: the message, then the error token,
-// which the parser refuses with its line number.
-int Scanner::tooLong(const char* what)
+// A token that cannot be taken: its message on standard error, then the
+// error token, which the parser refuses with its line number.
+int Scanner::refuse(const char* message)
 {
-    std::fflush(stdout);
-    std::fprintf(stderr, "%s longer than %d characters\n", what, LexemeMax);
-    std::fflush(stderr);
+    say(stderr, message);
     return TokError;
 }
 
@@ -125,7 +123,7 @@ int Scanner::scanWord(char a, int& attribute)
     lexeme[length++] = lower(a);
     while (isAlnum(lower(ch))) {
         if (length == LexemeMax)
-            return tooLong("Word");
+            return refuse("Word longer than 80 characters");
         lexeme[length++] = lower(ch);
         ch = lower(nextChar());
     }
@@ -146,14 +144,10 @@ int Scanner::scanNumber(char a, int& attribute)
     lexeme[length++] = a;
     while (isDigit(ch)) {
         if (length == LexemeMax)
-            return tooLong("Number");
+            return refuse("Number longer than 80 characters");
         value = value * 10 + (ch - '0');
-        if (value > INT_MAX) {
-            std::fflush(stdout);
-            std::fprintf(stderr, "Integer value larger than %d\n", INT_MAX);
-            std::fflush(stderr);
-            return TokError;
-        }
+        if (value > INT_MAX)
+            return refuse("Integer value larger than 2147483647");
         lexeme[length++] = ch;
         ch = nextChar();
     }
@@ -188,18 +182,14 @@ int Scanner::scanOther(char a, int& attribute)
         lexeme[length++] = a;
         while (ch != '\0' && ch != '"' && ch != '\n') {
             if (length == LexemeMax)
-                return tooLong("Quoted Text");
+                return refuse("Quoted Text longer than 80 characters");
             lexeme[length++] = ch;
             ch = nextChar();
         }
-        if (ch != '"') {
-            std::fflush(stdout);
-            std::fputs("Quoted Text not closed before the end of its line\n", stderr);
-            std::fflush(stderr);
-            return TokError;
-        }
+        if (ch != '"')
+            return refuse("Quoted Text not closed before the end of its line");
         if (length == LexemeMax)
-            return tooLong("Quoted Text");
+            return refuse("Quoted Text longer than 80 characters");
         lexeme[length++] = ch;
         ch = nextChar();
         lexeme[length] = '\0';
@@ -211,8 +201,7 @@ int Scanner::scanOther(char a, int& attribute)
         symtab.setTypes(attribute, SymLiteral, TypeString);
         return TokConstant;
     }
-    std::fflush(stdout);
-    std::fprintf(stderr, "\"%c\" not expected here.\n", a);
-    std::fflush(stderr);
-    return TokError;
+    char message[32];
+    std::snprintf(message, sizeof message, "\"%c\" not expected here.", a);
+    return refuse(message);
 }

@@ -108,6 +108,6 @@ private:
     int scanWord(char a, int& attribute);
     int scanNumber(char a, int& attribute);
     int scanOther(char a, int& attribute);
-    int tooLong(const char* what);
+    int refuse(const char* message);
     bool enterLexeme(const char* lexeme, int length, int& attribute);
 };

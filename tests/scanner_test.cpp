@@ -162,6 +162,10 @@ TEST(Scanner, TokensBeyondTheirLimitsAreRefused)
     EXPECT_EQ(err, "Integer value larger than 2147483647\n");
     // Leading zeros do not count toward the value.
     EXPECT_EQ(symtab.valueOf(scan("000000000000000000005")[0].attribute), 5);
+    // Only leading zeros keep a number over 80 digits within the value limit.
+    EXPECT_EQ(scan(std::string(80, '0') + "1", &err)[0].code, 55);
+    EXPECT_EQ(err, "Number longer than 80 characters\n");
+    EXPECT_EQ(symtab.valueOf(scan(std::string(79, '0') + "1")[0].attribute), 1);
 }
 
 TEST(Scanner, UnclosedQuotedTextsAreRefused)
