@@ -29,6 +29,12 @@ void say(std::FILE* stream, const char* message)
     std::fflush(stream);
 }
 
+void fail(std::FILE* stream, int status, const char* message)
+{
+    say(stream, message);
+    quit(status);
+}
+
 void fileNameTooLong()
 {
     say(stderr, "File name longer than 40 characters is not legal");

@@ -40,6 +40,10 @@ void setQuitHandler(QuitHandler handler);
 // terminal the two streams keep their order.
 void say(std::FILE* stream, const char* message);
 
+// The one door for a refusal: the message and a line end on the given console
+// stream (as `say`), then `quit` with the status.
+[[noreturn]] void fail(std::FILE* stream, int status, const char* message);
+
 // Refuses a source file name longer than FileNameMax: message, exit 2.
 [[noreturn]] void fileNameTooLong();
 
