@@ -367,6 +367,23 @@ static class FormsOpen
         if (pngPath != "") Picture(form, pngPath, o);
     }
 
+    static bool Black(Bitmap bitmap)
+    {
+        BitmapData data = bitmap.LockBits(new Rectangle(Point.Empty, bitmap.Size), ImageLockMode.ReadOnly,
+                                           PixelFormat.Format24bppRgb);
+        try {
+            var row = new byte[bitmap.Width * 3];
+            for (int y = 0; y < bitmap.Height; ++y) {
+                System.Runtime.InteropServices.Marshal.Copy(data.Scan0 + y * data.Stride, row, 0, row.Length);
+                foreach (byte b in row)
+                    if (b != 0) return false;
+            }
+            return true;
+        } finally {
+            bitmap.UnlockBits(data);
+        }
+    }
+
     static string Show(Rectangle r) { return "(" + r.X + ", " + r.Y + ", " + r.Width + ", " + r.Height + ")"; }
 
     // The client area as the screen shows it. (DrawToBitmap draws only the
@@ -378,15 +395,92 @@ static class FormsOpen
             o.Faults.Add("no picture: the client area is empty");
             return;
         }
-        using (var bitmap = new Bitmap(size.Width, size.Height, PixelFormat.Format24bppRgb)) {
-            using (Graphics g = Graphics.FromImage(bitmap))
-                g.CopyFromScreen(form.PointToScreen(Point.Empty), Point.Empty, size);
-            bool black = true;
-            for (int y = 0; y < size.Height && black; y += 7)
-                for (int x = 0; x < size.Width && black; x += 7)
-                    if (bitmap.GetPixel(x, y).ToArgb() != Color.Black.ToArgb()) black = false;
-            if (black) o.Faults.Add("the picture is black");
+        Point corner = form.PointToScreen(Point.Empty);
+        using (Bitmap bitmap = XScreen.Grab(corner, size) ?? CopyFromScreen(corner, size)) {
+            if (Black(bitmap)) o.Faults.Add("the picture is black");
             bitmap.Save(pngPath, ImageFormat.Png);
+        }
+    }
+
+    static Bitmap CopyFromScreen(Point corner, Size size)
+    {
+        var bitmap = new Bitmap(size.Width, size.Height, PixelFormat.Format24bppRgb);
+        using (Graphics g = Graphics.FromImage(bitmap))
+            g.CopyFromScreen(corner, Point.Empty, size);
+        return bitmap;
+    }
+}
+
+// A rectangle of the X screen in one request. Graphics.CopyFromScreen does
+// the same under Mono but reads the pixels one by one, some 50 ms for a
+// large form; this takes a few. Null when the screen is not one of 24 or 32
+// bits a pixel, or there is no display: the caller then falls back on
+// CopyFromScreen.
+static class XScreen
+{
+    [System.Runtime.InteropServices.DllImport("libX11.so.6")]
+    static extern IntPtr XOpenDisplay(IntPtr name);
+    [System.Runtime.InteropServices.DllImport("libX11.so.6")]
+    static extern IntPtr XDefaultRootWindow(IntPtr display);
+    [System.Runtime.InteropServices.DllImport("libX11.so.6")]
+    static extern IntPtr XGetImage(IntPtr display, IntPtr drawable, int x, int y, uint width, uint height,
+                                   UIntPtr planes, int format);
+    [System.Runtime.InteropServices.DllImport("libX11.so.6")]
+    static extern int XDestroyImage(IntPtr image);
+    [System.Runtime.InteropServices.DllImport("libX11.so.6")]
+    static extern int XSync(IntPtr display, bool discard);
+
+    // The first fields of Xlib's XImage, as laid out on a 64-bit machine.
+    [System.Runtime.InteropServices.StructLayout(System.Runtime.InteropServices.LayoutKind.Sequential)]
+    struct XImage
+    {
+        public int width, height, xoffset, format;
+        public IntPtr data;
+        public int byteOrder, bitmapUnit, bitmapBitOrder, bitmapPad, depth, bytesPerLine, bitsPerPixel;
+    }
+
+    const int ZPixmap = 2;
+    static IntPtr display;
+    static bool failed;
+
+    public static Bitmap Grab(Point corner, Size size)
+    {
+        if (failed || IntPtr.Size != 8) return null;
+        try {
+            if (display == IntPtr.Zero) display = XOpenDisplay(IntPtr.Zero);
+            if (display == IntPtr.Zero) { failed = true; return null; }
+            XSync(display, false);
+            IntPtr handle = XGetImage(display, XDefaultRootWindow(display), corner.X, corner.Y,
+                                      (uint)size.Width, (uint)size.Height, new UIntPtr(ulong.MaxValue), ZPixmap);
+            if (handle == IntPtr.Zero) return null;
+            try {
+                var image = (XImage)System.Runtime.InteropServices.Marshal.PtrToStructure(handle, typeof(XImage));
+                if (image.bitsPerPixel != 32 || image.byteOrder != 0 || image.width != size.Width ||
+                    image.height != size.Height) {
+                    failed = true;
+                    return null;
+                }
+                // Least significant byte first, 32 bits a pixel: blue, green,
+                // red and a byte of nothing, as a 32-bit RGB bitmap has them.
+                var bitmap = new Bitmap(size.Width, size.Height, PixelFormat.Format32bppRgb);
+                BitmapData data = bitmap.LockBits(new Rectangle(Point.Empty, size), ImageLockMode.WriteOnly,
+                                                  PixelFormat.Format32bppRgb);
+                var row = new byte[size.Width * 4];
+                for (int y = 0; y < size.Height; ++y) {
+                    System.Runtime.InteropServices.Marshal.Copy(image.data + y * image.bytesPerLine, row, 0, row.Length);
+                    System.Runtime.InteropServices.Marshal.Copy(row, 0, data.Scan0 + y * data.Stride, row.Length);
+                }
+                bitmap.UnlockBits(data);
+                return bitmap;
+            } finally {
+                XDestroyImage(handle);
+            }
+        } catch (DllNotFoundException) {
+            failed = true;
+            return null;
+        } catch (EntryPointNotFoundException) {
+            failed = true;
+            return null;
         }
     }
 }
