@@ -13,7 +13,8 @@
 // A form passes when it opens without an exception; every control's runtime
 // Location and Size equal its generated lines, and the form's ClientSize its
 // generated one; every option button that the source hides is not visible
-// and every other control is; and the form and its visible controls painted.
+// and every other control is, with a width and a height above 0 in its
+// lines; and the form and its visible controls painted.
 // What Mono does differently, and only that, is allowed for: a window is at
 // least 1 pixel high, a multiline text box at least 20; text boxes never
 // raise Paint, and a list box of 4 pixels or less has no client area to
