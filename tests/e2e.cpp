@@ -287,13 +287,28 @@ TEST_P(EndToEnd, Run)
     for (const auto& [name, data] : want) ADD_FAILURE() << "missing file " << name;
 
     // KAVEL_KEEP_VB, when set, names a folder that collects every .vb file
-    // a run wrote, for the Visual Basic compiler check.
+    // a run wrote, for the Visual Basic compiler and runtime checks, and
+    // beside each, under the same flattened name, the source it came from
+    // (the laid-down file of the same folder whose name up to its first
+    // period is NAME, for NAME.vb), for what the .vb alone does not tell:
+    // which option buttons the source hides.
     if (const char* keep = std::getenv("KAVEL_KEEP_VB")) {
-        for (const auto& [name, data] : c.expected) {
-            if (fs::path(name).extension() != ".vb") continue;
+        auto flatten = [&](const std::string& name) {
             std::string flat = c.name + "-" + name;
             std::replace(flat.begin(), flat.end(), '/', '_');
-            writeFile(fs::path(keep) / flat, readFile(dir / name));
+            return flat;
+        };
+        for (const auto& [name, data] : c.expected) {
+            if (fs::path(name).extension() != ".vb") continue;
+            writeFile(fs::path(keep) / flatten(name), readFile(dir / name));
+            fs::path vb(name);
+            for (const auto& [source, text] : c.files) {
+                fs::path p(source);
+                std::string file = p.filename().string();
+                if (p != vb && p.parent_path() == vb.parent_path() &&
+                    file.substr(0, file.find('.')) == vb.stem().string())
+                    writeFile(fs::path(keep) / flatten(source), text);
+            }
         }
     }
     if (!HasFailure()) fs::remove_all(dir);
