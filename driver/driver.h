@@ -1,4 +1,5 @@
-// The compiler driver: exit statuses, the one error exit, and the source file name.
+// The compiler driver: exit statuses, the one door for failures, and the
+// source file: its name from the command line or the prompt, checked and opened.
 #pragma once
 
 #include <cstddef>
@@ -50,3 +51,10 @@ void say(std::FILE* stream, const char* message);
 // Checks the source file name, appending ".fms" to a name without a period,
 // fills `basename`, or quits with the file-name message and status.
 void checkFileName(char* filename);
+
+class SourceText;
+
+// Takes the source file name from the command line (no word: the prompt;
+// more than one: the usage message), checks it, warns when the existence
+// probe fails, and opens it into `source`; quits on any failure.
+void openSource(int argc, char** argv, SourceText& source);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "scanner/scanner.h"
+#include "symbols/symbols.h"
 
 class FormModel;
 struct FormNode;
@@ -159,9 +160,9 @@ private:
     ParseStackEntry newEntry(int kind, int symbol) const;
     void expand(const ParseStackEntry& entry);
     void performAction(int action);
-    void declareObject(int objectType);
-    void declareControl(int objectType, int kind);
-    void declareControlWithText(int objectType, int kind);
+    void declareObject(ObjectType objectType);
+    void declareControl(ObjectType objectType, int kind);
+    void declareControlWithText(ObjectType objectType, int kind);
     using AttributeSetter = void (FormModel::*)(FormNode*, int);
     void installAttribute(AttributeSetter setter);
     void expectQuotedText() const;

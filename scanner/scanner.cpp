@@ -34,10 +34,8 @@ void Scanner::start()
 // text could still parse.
 void Scanner::checkRead() const
 {
-    if (source.readFailed()) {
-        say(stdout, "Cannot read the source file");
-        quit(ExitFileName);
-    }
+    if (source.readFailed())
+        fail(stdout, ExitFileName, "Cannot read the source file");
 }
 
 char Scanner::nextChar()
@@ -83,7 +81,7 @@ char Scanner::skipBlanks()
     return source.atEnd() ? '\0' : c;
 }
 
-int Scanner::nextToken(int& attribute)
+Token Scanner::nextToken(int& attribute)
 {
     char a = ch;
     if (a == '\0')
@@ -98,7 +96,7 @@ int Scanner::nextToken(int& attribute)
 
 // A token that cannot be taken: its message on standard error, then the
 // error token, which the parser refuses with its line number.
-int Scanner::refuse(const char* message)
+Token Scanner::refuse(const char* message)
 {
     say(stderr, message);
     return TokError;
@@ -116,7 +114,7 @@ bool Scanner::enterLexeme(const char* lexeme, int length, int& attribute)
     return false;
 }
 
-int Scanner::scanWord(char a, int& attribute)
+Token Scanner::scanWord(char a, int& attribute)
 {
     char lexeme[LexemeMax + 1];
     int length = 0;
@@ -136,7 +134,7 @@ int Scanner::scanWord(char a, int& attribute)
     return TokIdentifier;
 }
 
-int Scanner::scanNumber(char a, int& attribute)
+Token Scanner::scanNumber(char a, int& attribute)
 {
     char lexeme[LexemeMax + 1];
     int length = 0;
@@ -162,7 +160,7 @@ int Scanner::scanNumber(char a, int& attribute)
     return symtab.tokenOf(attribute);
 }
 
-int Scanner::scanOther(char a, int& attribute)
+Token Scanner::scanOther(char a, int& attribute)
 {
     char lexeme[LexemeMax + 1];
     int length = 0;
@@ -173,8 +171,9 @@ int Scanner::scanOther(char a, int& attribute)
         ch = skipBlanks();
         attribute = a == '\n' ? newlineSymbol : equalsSymbol;
         if (attribute < 0) {
-            std::fprintf(stderr, "'%s' was not preinstalled.\n", lexeme);
-            quit(ExitUsage);
+            char message[32];
+            std::snprintf(message, sizeof message, "'%s' was not preinstalled.", lexeme);
+            fail(stderr, ExitUsage, message);
         }
         return symtab.tokenOf(attribute);
     }

@@ -100,7 +100,7 @@ public:
     void start();
     // The next token's code; for every token but end of input and error its
     // symbol index goes to `attribute`.
-    int nextToken(int& attribute);
+    Token nextToken(int& attribute);
 
 private:
     // The symbols of the newline and "=", looked up once: the table never
@@ -112,9 +112,9 @@ private:
     void checkRead() const;
     void putBack(char c);
     char skipBlanks();
-    int scanWord(char a, int& attribute);
-    int scanNumber(char a, int& attribute);
-    int scanOther(char a, int& attribute);
-    int refuse(const char* message);
+    Token scanWord(char a, int& attribute);
+    Token scanNumber(char a, int& attribute);
+    Token scanOther(char a, int& attribute);
+    Token refuse(const char* message);
     bool enterLexeme(const char* lexeme, int length, int& attribute);
 };
