@@ -107,14 +107,19 @@ private:
     // loses an entry, so the answer holds for the whole run (-1: absent).
     int newlineSymbol = -1;
     int equalsSymbol = -1;
+    // The text of the token being read, and its length.
+    char lexeme[LexemeMax + 1] = {};
+    int lexemeLength = 0;
 
     char nextChar();
     void checkRead() const;
     void putBack(char c);
     char skipBlanks();
+    bool save(char c);
+    void endToken();
     Token scanWord(char a, int& attribute);
     Token scanNumber(char a, int& attribute);
     Token scanOther(char a, int& attribute);
     Token refuse(const char* message);
-    bool enterLexeme(const char* lexeme, int length, int& attribute);
+    bool enterLexeme(int& attribute);
 };
