@@ -17,7 +17,6 @@ void SymbolTable::reset() { install(); }
 void SymbolTable::install()
 {
     thisproc = {-1, -1, -1};
-    procStack.clear();
     for (int& bucket : buckets)
         bucket = -1;
     for (NameSlot& slot : slots)

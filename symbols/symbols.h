@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "scanner/scanner.h"
 
@@ -93,8 +92,7 @@ private:
     int nameStoreUsed;
     int nameCount;
     int symbolCount;
-    ProcRecord thisproc;
-    std::vector<ProcRecord> procStack;   // no procedure is ever opened
+    ProcRecord thisproc;   // no procedure is ever opened: all -1
 };
 
 // The one symbol table of the run, constructed before the form model.
