@@ -32,6 +32,12 @@ extern char basename[FileNameMax + 5];
 using QuitHandler = void (*)(int status);
 void setQuitHandler(QuitHandler handler);
 
+// Sets the global state of a run (the symbol table, the form model and the
+// actions' current node) back to its start, without the banner, so that one
+// process can compile source after source: the tests, the fuzzer and the
+// benchmarks. `handler` becomes the quit handler (none: quit ends the process).
+void resetCompiler(QuitHandler handler = nullptr);
+
 // Writes "<message> on line <line>" and a line end to standard output and
 // quits with status 4: the form every source error takes.
 [[noreturn]] void sourceError(const char* message, int line);
