@@ -158,8 +158,13 @@ void VbWriter::writeFrameBlock(const FormNode* frame)
     tabIndexLine(frame);
     propertyLine(frame, ".TabStop = False");
     textLine(frame, frame->props.button.text);
-    for (const FormNode* o = frame->son(3); o != nullptr; o = o->nextSibling)
+    for (const FormNode* o = frame->son(3); o != nullptr; o = o->nextSibling) {
         writeButtonBlock(o, ".TabStop = True");
+        // A hidden option button is parked in its frame's corner; the window
+        // must not show it there.
+        if (!o->props.button.visible)
+            propertyLine(o, ".Visible = False");
+    }
 }
 
 void VbWriter::writeTextBoxBlock(const FormNode* box)

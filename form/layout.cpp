@@ -211,10 +211,12 @@ void FormModel::installHeight(FormNode* node, int symbol)
             *box.top = rowTop + (lines > 0 ? TopOffset[lines] : 48 - h / 2);
         break;
     case KindListBox:
-        if (node->props.listBox.style == 0)
-            *box.height = 13 * lines + 4;
-        else if (node->props.listBox.style == 1)
+        // Style 1 is the list with check boxes; every other style is declared
+        // a plain list box, so it takes the plain list's height.
+        if (node->props.listBox.style == 1)
             *box.height = 15 * lines + 4;
+        else
+            *box.height = 13 * lines + 4;
         if (rowsOrganization)
             *box.top = rowTop + 48 - *box.height / 2;
         break;
