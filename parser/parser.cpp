@@ -30,7 +30,7 @@ void Parser::parseError(const char* message) const
     sourceError(message, line);
 }
 
-ParseStackEntry Parser::newEntry(int kind, int symbol) const
+ParseStackEntry Parser::newEntry(SymbolKind kind, int symbol) const
 {
     return ParseStackEntry{nextLevel, kind, symbol, 0};
 }

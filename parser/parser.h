@@ -118,7 +118,7 @@ enum Action {
 };
 
 struct GrammarSymbol {
-    int kind;     // SymbolKind
+    SymbolKind kind;
     int symbol;   // nonterminal number, token code or action code
 };
 
@@ -137,7 +137,7 @@ extern const char* const actionnames[ActionCount];
 
 struct ParseStackEntry {
     int level;
-    int kind;
+    SymbolKind kind;
     int symbol;
     int attribute;
 };
@@ -157,7 +157,7 @@ public:
 
 private:
     void begin();
-    ParseStackEntry newEntry(int kind, int symbol) const;
+    ParseStackEntry newEntry(SymbolKind kind, int symbol) const;
     void expand(const ParseStackEntry& entry);
     void performAction(int action);
     void declareObject(ObjectType objectType);
