@@ -197,9 +197,9 @@ TEST(Grammar, EveryTokenAProductionCanStartWithSelectsIt)
         bool empty;
         TokenSet select = a.firstOf(rhsBegin(p), rhsEnd(p), empty);
         if (empty) select |= a.follow[row];
-        for (int token = 0; token < ColumnCount; ++token) {
-            if (select.test(token))
+        for (int token = 0; token < ColumnCount; ++token)
+            if (select.test(token)) {
                 EXPECT_EQ(prodtable[row][token], p) << ntnames[row] << " on " << token;
-        }
+            }
     }
 }
