@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <sys/stat.h>
 
+#include "driver/driver.h"
 #include "scanner/scanner.h"
-#include "symbols/symbols.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ void scanWholeFile(benchmark::State& state)
     }
     long tokens = 0;
     for (auto _ : state) {
-        symtab.reset();
+        resetCompiler();
         Scanner s;
         s.source.openFile(sourcePath());
         s.start();

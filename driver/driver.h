@@ -1,4 +1,5 @@
-// The compiler driver: exit statuses, the one error exit, and the source file name.
+// The compiler driver: exit statuses, the one door for failures, and the
+// source file: its name from the command line or the prompt, checked and opened.
 #pragma once
 
 #include <cstddef>
@@ -31,6 +32,12 @@ extern char basename[FileNameMax + 5];
 using QuitHandler = void (*)(int status);
 void setQuitHandler(QuitHandler handler);
 
+// Sets the global state of a run (the symbol table, the form model and the
+// actions' current node) back to its start, without the banner, so that one
+// process can compile source after source: the tests, the fuzzer and the
+// benchmarks. `handler` becomes the quit handler (none: quit ends the process).
+void resetCompiler(QuitHandler handler = nullptr);
+
 // Writes "<message> on line <line>" and a line end to standard output and
 // quits with status 4: the form every source error takes.
 [[noreturn]] void sourceError(const char* message, int line);
@@ -50,3 +57,10 @@ void say(std::FILE* stream, const char* message);
 // Checks the source file name, appending ".fms" to a name without a period,
 // fills `basename`, or quits with the file-name message and status.
 void checkFileName(char* filename);
+
+class SourceText;
+
+// Takes the source file name from the command line (no word: the prompt;
+// more than one: the usage message), checks it, warns when the existence
+// probe fails, and opens it into `source`; quits on any failure.
+void openSource(int argc, char** argv, SourceText& source);

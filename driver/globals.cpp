@@ -2,8 +2,17 @@
 // holds whatever the order of the other translation units: the symbol table
 // first, whose construction writes the banner before anything else is
 // printed, then the form model.
+#include "driver/driver.h"
 #include "form/form.h"
 #include "symbols/symbols.h"
 
 SymbolTable symtab;
 FormModel form;
+
+void resetCompiler(QuitHandler handler)
+{
+    symtab.reset();
+    form.reset();
+    currentNode = nullptr;
+    setQuitHandler(handler);
+}

@@ -56,7 +56,7 @@ void Parser::expectQuotedText() const
 
 // Declares the object name just matched, unless it names an object already
 // or the generated class has a member or label of that name.
-void Parser::declareObject(int objectType)
+void Parser::declareObject(ObjectType objectType)
 {
     if (symtab.objectTypeOf(lastAttribute) != TypeUnknown)
         parseError("Redeclared Object name");
@@ -91,14 +91,14 @@ void Parser::claimLabelName()
 
 // The control node declares the name just matched, takes it as its first
 // son, and only then gets its kind, which places it.
-void Parser::declareControl(int objectType, int kind)
+void Parser::declareControl(ObjectType objectType, int kind)
 {
     declareObject(objectType);
     addSon(currentNode, lastAttribute);
     form.installObject(currentNode, kind);
 }
 
-void Parser::declareControlWithText(int objectType, int kind)
+void Parser::declareControlWithText(ObjectType objectType, int kind)
 {
     declareObject(objectType);
     addSon(currentNode, lastAttribute);

@@ -1,80 +1,12 @@
 #include <cstdio>
-#include <cstring>
 
 #include "driver/driver.h"
 #include "parser/parser.h"
 #include "symbols/symbols.h"
 
-namespace {
-
-// Reads one whitespace-delimited word from standard input into a buffer of
-// FileNameMax + 1 bytes. A word that does not fit is refused at once, so the
-// read stops whatever the length of what was typed. False at end of input
-// before any word.
-bool readFileName(char* filename)
-{
-    int c;
-    do
-        c = std::getchar();
-    while (c != EOF && std::strchr(" \t\n\v\f\r", c) != nullptr);
-    if (c == EOF)
-        return false;
-    std::size_t length = 0;
-    while (c != EOF && std::strchr(" \t\n\v\f\r", c) == nullptr) {
-        if (length == FileNameMax) {
-            std::fputc('\n', stdout);   // the prompt's line end
-            fileNameTooLong();
-        }
-        filename[length++] = static_cast<char>(c);
-        c = std::getchar();
-    }
-    filename[length] = '\0';
-    return true;
-}
-
-void usage()
-{
-    std::fputs("Usage: Kavel [filename]\n", stdout);
-    quit(ExitUsage);
-}
-
-bool fileExists(const char* name)
-{
-    std::FILE* probe = std::fopen(name, "r");
-    if (probe == nullptr)
-        return false;
-    std::fclose(probe);
-    return true;
-}
-
-}  // namespace
-
 Parser::Parser(int argc, char** argv)
 {
-    // Room for the longest name and ".fms", which the check may append.
-    char filename[FileNameMax + 5];
-    if (argc == 1) {
-        std::fputs("Enter file name: ", stdout);
-        std::fflush(stdout);
-        bool gotWord = readFileName(filename);
-        std::fputc('\n', stdout);
-        std::fflush(stdout);
-        if (!gotWord)
-            usage();
-    } else if (argc == 2) {
-        if (std::strlen(argv[1]) > FileNameMax)
-            fileNameTooLong();
-        std::strcpy(filename, argv[1]);
-    } else {
-        usage();
-    }
-    checkFileName(filename);
-    if (!fileExists(filename))
-        std::printf("Cannot find %s\n", filename);
-    if (!source.openFile(filename)) {
-        std::printf("Cannot open %s\n", filename);
-        quit(ExitFileName);
-    }
+    openSource(argc, argv, source);
     begin();
 }
 
@@ -98,7 +30,7 @@ void Parser::parseError(const char* message) const
     sourceError(message, line);
 }
 
-ParseStackEntry Parser::newEntry(int kind, int symbol) const
+ParseStackEntry Parser::newEntry(SymbolKind kind, int symbol) const
 {
     return ParseStackEntry{nextLevel, kind, symbol, 0};
 }

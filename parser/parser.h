@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "scanner/scanner.h"
+#include "symbols/symbols.h"
 
 class FormModel;
 struct FormNode;
@@ -117,7 +118,7 @@ enum Action {
 };
 
 struct GrammarSymbol {
-    int kind;     // SymbolKind
+    SymbolKind kind;
     int symbol;   // nonterminal number, token code or action code
 };
 
@@ -136,7 +137,7 @@ extern const char* const actionnames[ActionCount];
 
 struct ParseStackEntry {
     int level;
-    int kind;
+    SymbolKind kind;
     int symbol;
     int attribute;
 };
@@ -156,12 +157,12 @@ public:
 
 private:
     void begin();
-    ParseStackEntry newEntry(int kind, int symbol) const;
+    ParseStackEntry newEntry(SymbolKind kind, int symbol) const;
     void expand(const ParseStackEntry& entry);
     void performAction(int action);
-    void declareObject(int objectType);
-    void declareControl(int objectType, int kind);
-    void declareControlWithText(int objectType, int kind);
+    void declareObject(ObjectType objectType);
+    void declareControl(ObjectType objectType, int kind);
+    void declareControlWithText(ObjectType objectType, int kind);
     using AttributeSetter = void (FormModel::*)(FormNode*, int);
     void installAttribute(AttributeSetter setter);
     void expectQuotedText() const;

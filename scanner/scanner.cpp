@@ -34,10 +34,8 @@ void Scanner::start()
 // text could still parse.
 void Scanner::checkRead() const
 {
-    if (source.readFailed()) {
-        say(stdout, "Cannot read the source file");
-        quit(ExitFileName);
-    }
+    if (source.readFailed())
+        fail(stdout, ExitFileName, "Cannot read the source file");
 }
 
 char Scanner::nextChar()
@@ -83,12 +81,13 @@ char Scanner::skipBlanks()
     return source.atEnd() ? '\0' : c;
 }
 
-int Scanner::nextToken(int& attribute)
+Token Scanner::nextToken(int& attribute)
 {
     char a = ch;
     if (a == '\0')
         return TokEndOfInput;
     ch = nextChar();
+    lexemeLength = 0;
     if (isLetter(a))
         return scanWord(a, attribute);
     if (isDigit(a))
@@ -96,65 +95,75 @@ int Scanner::nextToken(int& attribute)
     return scanOther(a, attribute);
 }
 
+// Appends c to the token's text; false, with nothing appended, when the text
+// holds LexemeMax characters already.
+bool Scanner::save(char c)
+{
+    if (lexemeLength == LexemeMax)
+        return false;
+    lexeme[lexemeLength++] = c;
+    return true;
+}
+
+// Ends the token's text: the character read past it goes back, and the
+// look-ahead moves on to the next token's first character, past blanks and a
+// comment. Folding it changes nothing but letters, which only words begin with.
+void Scanner::endToken()
+{
+    lexeme[lexemeLength] = '\0';
+    putBack(ch);
+    ch = lower(skipBlanks());
+}
+
 // A token that cannot be taken: its message on standard error, then the
 // error token, which the parser refuses with its line number.
-int Scanner::refuse(const char* message)
+Token Scanner::refuse(const char* message)
 {
     say(stderr, message);
     return TokError;
 }
 
-// Finds the text in the symbol table or enters it; false for a new text.
-// Quits with the source line when the table has no room left.
-bool Scanner::enterLexeme(const char* lexeme, int length, int& attribute)
+// Finds the token's text in the symbol table or enters it; false for a new
+// text. Quits with the source line when the table has no room left.
+bool Scanner::enterLexeme(int& attribute)
 {
     if (symtab.lookup(lexeme, attribute))
         return true;
-    if (const char* full = symtab.roomFor(length))
+    if (const char* full = symtab.roomFor(lexemeLength))
         sourceError(full, line);
     symtab.findOrInsert(lexeme, attribute);
     return false;
 }
 
-int Scanner::scanWord(char a, int& attribute)
+Token Scanner::scanWord(char a, int& attribute)
 {
-    char lexeme[LexemeMax + 1];
-    int length = 0;
-    lexeme[length++] = lower(a);
+    save(lower(a));
     while (isAlnum(lower(ch))) {
-        if (length == LexemeMax)
+        if (!save(lower(ch)))
             return refuse("Word longer than 80 characters");
-        lexeme[length++] = lower(ch);
         ch = lower(nextChar());
     }
-    lexeme[length] = '\0';
-    putBack(ch);
-    ch = lower(skipBlanks());
-    if (enterLexeme(lexeme, length, attribute))
+    endToken();
+    if (enterLexeme(attribute))
         return symtab.tokenOf(attribute);
     symtab.setToken(attribute, SymUnknown, TokIdentifier);
     return TokIdentifier;
 }
 
-int Scanner::scanNumber(char a, int& attribute)
+Token Scanner::scanNumber(char a, int& attribute)
 {
-    char lexeme[LexemeMax + 1];
-    int length = 0;
     long long value = a - '0';
-    lexeme[length++] = a;
+    save(a);
     while (isDigit(ch)) {
-        if (length == LexemeMax)
+        if (!save(ch))
             return refuse("Number longer than 80 characters");
         value = value * 10 + (ch - '0');
         if (value > INT_MAX)
             return refuse("Integer value larger than 2147483647");
-        lexeme[length++] = ch;
         ch = nextChar();
     }
-    putBack(ch);
-    lexeme[length] = '\0';
-    ch = skipBlanks();
-    if (!enterLexeme(lexeme, length, attribute)) {
+    endToken();
+    if (!enterLexeme(attribute)) {
         symtab.setToken(attribute, SymUnknown, TokConstant);
         symtab.setTypes(attribute, SymLiteral, TypeInteger);
         symtab.setValue(attribute, static_cast<int>(value));
@@ -162,40 +171,33 @@ int Scanner::scanNumber(char a, int& attribute)
     return symtab.tokenOf(attribute);
 }
 
-int Scanner::scanOther(char a, int& attribute)
+Token Scanner::scanOther(char a, int& attribute)
 {
-    char lexeme[LexemeMax + 1];
-    int length = 0;
     if (a == '\n' || a == '=') {
-        lexeme[length++] = a;
-        lexeme[length] = '\0';
-        putBack(ch);
-        ch = skipBlanks();
+        save(a);
+        endToken();
         attribute = a == '\n' ? newlineSymbol : equalsSymbol;
         if (attribute < 0) {
-            std::fprintf(stderr, "'%s' was not preinstalled.\n", lexeme);
-            quit(ExitUsage);
+            char message[LexemeMax + 32];
+            std::snprintf(message, sizeof message, "'%s' was not preinstalled.", lexeme);
+            fail(stderr, ExitUsage, message);
         }
         return symtab.tokenOf(attribute);
     }
     if (a == '"') {
-        lexeme[length++] = a;
+        save(a);
         while (ch != '\0' && ch != '"' && ch != '\n') {
-            if (length == LexemeMax)
+            if (!save(ch))
                 return refuse("Quoted Text longer than 80 characters");
-            lexeme[length++] = ch;
             ch = nextChar();
         }
         if (ch != '"')
             return refuse("Quoted Text not closed before the end of its line");
-        if (length == LexemeMax)
+        if (!save(ch))
             return refuse("Quoted Text longer than 80 characters");
-        lexeme[length++] = ch;
         ch = nextChar();
-        lexeme[length] = '\0';
-        putBack(ch);
-        ch = skipBlanks();
-        if (enterLexeme(lexeme, length, attribute))
+        endToken();
+        if (enterLexeme(attribute))
             return symtab.tokenOf(attribute);
         symtab.setToken(attribute, SymLiteral, TokConstant);
         symtab.setTypes(attribute, SymLiteral, TypeString);

@@ -4,28 +4,35 @@
 
 #include <cstddef>
 
-// Token codes the scanner and the parser test directly. Codes 0 to 51 are the
-// keywords, numbered by their place in `keywords`.
-enum TokenCode {
-    TokNewline = 12,
-    TokEquals = 13,
-    TokIdentifier = 52,
-    TokConstant = 53,
-    TokEndOfInput = 54,
-    TokError = 55
+// The token codes. Codes 0 to 51 are the keywords, the newline and "=" among
+// them; then the tokens the scanner makes of identifiers, constants, the end
+// of the input and a character it cannot take; then two codes that only name
+// reserved symbols. ORDER KEYWORDS: the keywords stand here in the order of
+// `keywords` (and `printNames`), since a keyword's code is its place there.
+enum Token {
+    KwBeginLabel, KwBottom, KwCaption, KwCenter, KwCheckBox,          //  0- 4
+    KwCommandButton, KwColumns, KwComboBox, KwDirListBox,             //  5- 8
+    KwDriveListBox, KwEndLabel, KwEnd, TokNewline, TokEquals,         //  9-13
+    KwFalse, KwFileListBox, KwForm, KwFrame, KwHeight,                // 14-18
+    KwHorizontal, KwInterval, KwLabel, KwLarge, KwLargeChange,        // 19-23
+    KwLeft, KwLength, KwListBox, KwLocation, KwMax,                   // 24-28
+    KwMedium, KwMiddle, KwMidLabel, KwMin, KwOptionButton,            // 29-33
+    KwOrganization, KwOrientation, KwRight, KwRows, KwScrollBar,      // 34-38
+    KwSection, KwSmall, KwSmallChange, KwSorted, KwStyle,             // 39-43
+    KwTextBox, KwTimer, KwTop, KwTrue, KwValue,                       // 44-48
+    KwVertical, KwVisible, KwWidth,                                   // 49-51
+    TokIdentifier,    // 52: a word that is no keyword
+    TokConstant,      // 53: a number or a quoted text
+    TokEndOfInput,    // 54: no characters left, and on every later request
+    TokError,         // 55: a character that cannot start a token
+    TokSpareError,    // 56, 57: never produced; they carry the last two
+    TokSpareUnknown   //         print names and reserved symbols
 };
 
-constexpr int KeywordCount = 52;
-constexpr int PrintNameCount = 58;
-constexpr int TokenCodeCount = 60;   // columns of the parse table
-
-// Keyword symbols that the actions and the layout recognise by index; each is
-// its token code, since the keywords are installed in table order.
-enum KeywordSymbol {
-    KwBottom = 1, KwCenter = 3, KwFalse = 14, KwForm = 16, KwLarge = 22,
-    KwMedium = 29, KwMiddle = 30, KwRight = 36, KwRows = 37, KwSmall = 40,
-    KwTop = 46, KwTrue = 47, KwVertical = 49
-};
+constexpr int KeywordCount = TokIdentifier;
+constexpr int PrintNameCount = TokSpareUnknown + 1;
+constexpr int TokenCodeCount = 60;   // columns of the parse table; 58 and 59 are never produced
+static_assert(KeywordCount == 52 && PrintNameCount == 58);
 
 // The source text of every keyword, indexed by token code.
 extern const char* const keywords[KeywordCount];
@@ -93,21 +100,26 @@ public:
     void start();
     // The next token's code; for every token but end of input and error its
     // symbol index goes to `attribute`.
-    int nextToken(int& attribute);
+    Token nextToken(int& attribute);
 
 private:
     // The symbols of the newline and "=", looked up once: the table never
     // loses an entry, so the answer holds for the whole run (-1: absent).
     int newlineSymbol = -1;
     int equalsSymbol = -1;
+    // The text of the token being read, and its length.
+    char lexeme[LexemeMax + 1] = {};
+    int lexemeLength = 0;
 
     char nextChar();
     void checkRead() const;
     void putBack(char c);
     char skipBlanks();
-    int scanWord(char a, int& attribute);
-    int scanNumber(char a, int& attribute);
-    int scanOther(char a, int& attribute);
-    int refuse(const char* message);
-    bool enterLexeme(const char* lexeme, int length, int& attribute);
+    bool save(char c);
+    void endToken();
+    Token scanWord(char a, int& attribute);
+    Token scanNumber(char a, int& attribute);
+    Token scanOther(char a, int& attribute);
+    Token refuse(const char* message);
+    bool enterLexeme(int& attribute);
 };

@@ -1,11 +1,12 @@
 #include "scanner/scanner.h"
 
-// The order matters: a keyword's token code is its place in this table, the
-// symbol table installs the keywords in this order so that each keyword's
-// symbol equals its code, and the parse table's columns follow it. The table
-// is alphabetical but for "commandbutton" before "columns", "endlabel" before
-// "end", and the newline and "=" between "end" and "false".
-const char* const keywords[KeywordCount] = {
+// ORDER KEYWORDS: a keyword's token code is its place in this table, as
+// `enum Token` lists it; the symbol table installs the keywords in this order
+// so that each keyword's symbol equals its code, and the parse table's
+// columns follow it. The table is alphabetical but for "commandbutton" before
+// "columns", "endlabel" before "end", and the newline and "=" between "end"
+// and "false".
+constexpr const char* const keywords[KeywordCount] = {
     "beginlabel", "bottom", "caption", "center", "checkbox",           //  0- 4
     "commandbutton", "columns", "combobox", "dirlistbox",              //  5- 8
     "drivelistbox", "endlabel", "end", "\n", "=",                      //  9-13
@@ -22,7 +23,7 @@ const char* const keywords[KeywordCount] = {
 // Padded to 12 characters, but "end" and the newline to 11. The names of 54
 // (end of input) and 55 (error) read "EndofLine" and "EndofFile": they are
 // printed as stored.
-const char* const printNames[PrintNameCount] = {
+constexpr const char* const printNames[PrintNameCount] = {
     "beginlabel  ", "bottom      ", "caption     ", "center      ",
     "checkbox    ", "cmdbutton   ", "columns     ", "combobox    ",
     "dirlistbox  ", "drivelistbox", "endlabel    ", "end        ",
@@ -39,3 +40,39 @@ const char* const printNames[PrintNameCount] = {
     "identifier  ", "constant    ", "EndofLine   ", "EndofFile   ",
     "error       ", "unknown     "
 };
+
+// The order of the table against the enumeration, checked while compiling.
+namespace {
+
+constexpr int compare(const char* a, const char* b)
+{
+    while (*a != '\0' && *a == *b)
+        ++a, ++b;
+    return static_cast<unsigned char>(*a) - static_cast<unsigned char>(*b);
+}
+
+constexpr bool is(Token code, const char* text) { return compare(keywords[code], text) == 0; }
+
+// Alphabetical, but for the three places named above the table.
+constexpr bool inKeywordOrder()
+{
+    for (int code = 1; code < KeywordCount; ++code) {
+        bool exception = code == KwColumns || code == KwEnd || code == TokNewline;
+        if (!exception && compare(keywords[code - 1], keywords[code]) >= 0)
+            return false;
+    }
+    return compare(keywords[KwEnd], keywords[KwFalse]) < 0;
+}
+
+static_assert(inKeywordOrder(), "keywords out of order");
+static_assert(is(KwBeginLabel, "beginlabel") && is(KwWidth, "width"));
+static_assert(is(KwCommandButton, "commandbutton") && is(KwColumns, "columns"));
+static_assert(is(KwEndLabel, "endlabel") && is(KwEnd, "end"));
+static_assert(is(TokNewline, "\n") && is(TokEquals, "=") && is(KwFalse, "false"));
+static_assert(is(KwForm, "form") && is(KwRows, "rows") && is(KwTrue, "true") &&
+              is(KwSmall, "small") && is(KwMedium, "medium") && is(KwLarge, "large") &&
+              is(KwVertical, "vertical") && is(KwHorizontal, "horizontal") &&
+              is(KwTop, "top") && is(KwMiddle, "middle") && is(KwBottom, "bottom") &&
+              is(KwLeft, "left") && is(KwCenter, "center") && is(KwRight, "right"));
+
+}  // namespace

@@ -17,25 +17,24 @@ void SymbolTable::reset() { install(); }
 void SymbolTable::install()
 {
     thisproc = {-1, -1, -1};
-    procStack.clear();
     for (int& bucket : buckets)
         bucket = -1;
     for (NameSlot& slot : slots)
         slot = {0, 0, -1};
     for (SymbolEntry& entry : symbols)
-        entry = {SymUnknown, 0, TypeUnknown, -1, -1, -1, -1, 0, 0, {}};
+        entry = {SymUnknown, KwBeginLabel, TypeUnknown, -1, -1, -1, -1, 0, 0, {}};
     nameStoreUsed = nameCount = symbolCount = 0;
 
     int symbol;
     for (int code = 0; code < KeywordCount; ++code) {
         findOrInsert(keywords[code], symbol);
-        setToken(symbol, SymKeyword, code);
+        setToken(symbol, SymKeyword, static_cast<Token>(code));
     }
     // Six entries that no lexeme can equal, so that symbol i carries token i
     // up to 57; their names are the first six print names.
     for (int code = KeywordCount; code < PrintNameCount; ++code) {
         findOrInsert(printNames[code - KeywordCount], symbol);
-        setToken(symbol, SymOperator, code);
+        setToken(symbol, SymOperator, static_cast<Token>(code));
     }
 }
 
@@ -93,10 +92,8 @@ bool SymbolTable::findOrInsert(const char* name, int& symbol)
     }
     // The scanner asks roomFor first and reports the source line; this is the
     // last guard of the fixed storage.
-    if (const char* full = roomFor(length)) {
-        say(stdout, full);
-        quit(ExitSourceError);
-    }
+    if (const char* full = roomFor(length))
+        fail(stdout, ExitSourceError, full);
     slot = nameCount++;
     slots[slot].offset = nameStoreUsed;
     std::memcpy(nameStore + nameStoreUsed, name, length + 1);
@@ -127,14 +124,14 @@ bool SymbolTable::lookup(const char* name, int& symbol) const
     return true;
 }
 
-void SymbolTable::setToken(int symbol, int symbolType, int token)
+void SymbolTable::setToken(int symbol, SymbolType symbolType, Token token)
 {
     symbols[symbol].symbolType = symbolType;
     symbols[symbol].token = token;
     symbols[symbol].objectType = TypeUnknown;
 }
 
-void SymbolTable::setTypes(int symbol, int symbolType, int objectType)
+void SymbolTable::setTypes(int symbol, SymbolType symbolType, ObjectType objectType)
 {
     symbols[symbol].symbolType = symbolType;
     symbols[symbol].objectType = objectType;

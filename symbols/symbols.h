@@ -3,7 +3,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "scanner/scanner.h"
 
 enum SymbolType { SymUnknown = 0, SymKeyword = 1, SymObject = 2, SymOperator = 3, SymLiteral = 4 };
 
@@ -18,9 +19,9 @@ enum ObjectType {
 };
 
 struct SymbolEntry {
-    int symbolType;
-    int token;
-    int objectType;
+    SymbolType symbolType;
+    Token token;
+    ObjectType objectType;
     int owningProc;
     int nameindex;
     int nextLocal;
@@ -61,14 +62,14 @@ public:
     // Null when a new name of this length fits; else what the table has run out of.
     const char* roomFor(int length) const;
 
-    void setToken(int symbol, int symbolType, int token);
-    void setTypes(int symbol, int symbolType, int objectType);
+    void setToken(int symbol, SymbolType symbolType, Token token);
+    void setTypes(int symbol, SymbolType symbolType, ObjectType objectType);
     void setValue(int symbol, int value);
 
-    int tokenOf(int symbol) const { return symbols[symbol].token; }
-    int objectTypeOf(int symbol) const { return symbols[symbol].objectType; }
+    Token tokenOf(int symbol) const { return symbols[symbol].token; }
+    ObjectType objectTypeOf(int symbol) const { return symbols[symbol].objectType; }
     int valueOf(int symbol) const { return symbols[symbol].value; }
-    int symbolTypeOf(int symbol) const { return symbols[symbol].symbolType; }
+    SymbolType symbolTypeOf(int symbol) const { return symbols[symbol].symbolType; }
     const char* nameOf(int symbol) const { return nameStore + slots[symbols[symbol].nameindex].offset; }
     void writeName(int symbol, std::string& out) const;
     void printTokenName(int symbol) const;
@@ -91,8 +92,7 @@ private:
     int nameStoreUsed;
     int nameCount;
     int symbolCount;
-    ProcRecord thisproc;
-    std::vector<ProcRecord> procStack;   // no procedure is ever opened
+    ProcRecord thisproc;   // no procedure is ever opened: all -1
 };
 
 // The one symbol table of the run, constructed before the form model.

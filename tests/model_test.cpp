@@ -362,7 +362,7 @@ TEST(Model, SetterRules)
     bar.kind = KindScrollBar;
     form.installOrientation(&bar, KwVertical);
     EXPECT_EQ(bar.props.scrollBar.horizontal, 0);
-    form.installOrientation(&bar, 19);
+    form.installOrientation(&bar, KwHorizontal);
     EXPECT_EQ(bar.props.scrollBar.horizontal, 1);
     // A caption on a kind without a caption field changes nothing.
     FormNode box{};

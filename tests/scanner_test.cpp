@@ -46,24 +46,24 @@ std::vector<int> codes(const std::vector<Token>& tokens)
 
 TEST(Scanner, EmptyBlankAndCommentSources)
 {
-    EXPECT_EQ(codes(scan("")), (std::vector<int>{54}));
-    EXPECT_EQ(codes(scan("\n  \n' a comment\n")), (std::vector<int>{12, 12, 12, 54}));
+    EXPECT_EQ(codes(scan("")), (std::vector<int>{TokEndOfInput}));
+    EXPECT_EQ(codes(scan("\n  \n' a comment\n")), (std::vector<int>{TokNewline, TokNewline, TokNewline, TokEndOfInput}));
     // A comment at the very end without a line end is simply gone.
-    EXPECT_EQ(codes(scan("end ' bye")), (std::vector<int>{11, 54}));
+    EXPECT_EQ(codes(scan("end ' bye")), (std::vector<int>{KwEnd, TokEndOfInput}));
 }
 
 TEST(Scanner, WordsAreFoldedToLowerCase)
 {
     auto t = scan("Form  MyForm\n");
-    ASSERT_EQ(codes(t), (std::vector<int>{16, 52, 12, 54}));
-    EXPECT_EQ(t[0].attribute, 16);
+    ASSERT_EQ(codes(t), (std::vector<int>{KwForm, TokIdentifier, TokNewline, TokEndOfInput}));
+    EXPECT_EQ(t[0].attribute, KwForm);   // a keyword's symbol is its code
     EXPECT_EQ(t[1].attribute, 58);
     EXPECT_STREQ(symtab.nameOf(58), "myform");
     for (const char* word : {"FORM", "Form", "form"})
-        EXPECT_EQ(scan(word)[0].code, 16) << word;
+        EXPECT_EQ(scan(word)[0].code, KwForm) << word;
     // Print names are no keywords.
     EXPECT_EQ(codes(scan("cmdbutton commandbutton optbutton equal")),
-              (std::vector<int>{52, 5, 52, 52, 54}));
+              (std::vector<int>{TokIdentifier, KwCommandButton, TokIdentifier, TokIdentifier, TokEndOfInput}));
     auto same = scan("Name NAME name");
     EXPECT_EQ(same[0].attribute, same[1].attribute);
     EXPECT_EQ(same[1].attribute, same[2].attribute);
@@ -72,7 +72,7 @@ TEST(Scanner, WordsAreFoldedToLowerCase)
 TEST(Scanner, NumbersAndQuotedTexts)
 {
     auto t = scan("height = 2a\n");
-    ASSERT_EQ(codes(t), (std::vector<int>{18, 13, 53, 52, 12, 54}));
+    ASSERT_EQ(codes(t), (std::vector<int>{KwHeight, TokEquals, TokConstant, TokIdentifier, TokNewline, TokEndOfInput}));
     EXPECT_EQ(symtab.valueOf(t[2].attribute), 2);
     EXPECT_EQ(symtab.objectTypeOf(t[2].attribute), TypeInteger);
     EXPECT_STREQ(symtab.nameOf(t[3].attribute), "a");
@@ -83,7 +83,7 @@ TEST(Scanner, NumbersAndQuotedTexts)
     EXPECT_EQ(symtab.valueOf(seven[1].attribute), 7);
 
     auto q = scan("\"OK\" \"it's\" \"OK\"");
-    ASSERT_EQ(codes(q), (std::vector<int>{53, 53, 53, 54}));
+    ASSERT_EQ(codes(q), (std::vector<int>{TokConstant, TokConstant, TokConstant, TokEndOfInput}));
     EXPECT_STREQ(symtab.nameOf(q[0].attribute), "\"OK\"");
     EXPECT_STREQ(symtab.nameOf(q[1].attribute), "\"it's\"");
     EXPECT_EQ(q[0].attribute, q[2].attribute);
@@ -95,9 +95,9 @@ TEST(Scanner, NumbersAndQuotedTexts)
 
 TEST(Scanner, CommentsFollowTokensDirectly)
 {
-    EXPECT_EQ(codes(scan("end'finished\nform")), (std::vector<int>{11, 12, 16, 54}));
-    // A last line without a line end: its last token is followed by 54.
-    EXPECT_EQ(codes(scan("end")), (std::vector<int>{11, 54}));
+    EXPECT_EQ(codes(scan("end'finished\nform")), (std::vector<int>{KwEnd, TokNewline, KwForm, TokEndOfInput}));
+    // A last line without a line end: its last token is followed by the end of input.
+    EXPECT_EQ(codes(scan("end")), (std::vector<int>{KwEnd, TokEndOfInput}));
 }
 
 TEST(Scanner, StrayCharacters)
@@ -105,8 +105,8 @@ TEST(Scanner, StrayCharacters)
     std::string err;
     auto t = scan("x, y", &err);
     ASSERT_GE(t.size(), 2u);
-    EXPECT_EQ(t[0].code, 52);
-    EXPECT_EQ(t[1].code, 55);
+    EXPECT_EQ(t[0].code, TokIdentifier);
+    EXPECT_EQ(t[1].code, TokError);
     EXPECT_EQ(t[1].attribute, -1);   // not set for the error token
     EXPECT_EQ(err.substr(0, 23), "\",\" not expected here.\n");
     // Bytes above 0x7F cannot start a token.
@@ -117,16 +117,16 @@ TEST(Scanner, StrayCharacters)
 TEST(Scanner, ANulByteEndsTheInput)
 {
     auto t = scan(std::string("end\0form", 8));
-    EXPECT_EQ(codes(t), (std::vector<int>{11, 54}));
+    EXPECT_EQ(codes(t), (std::vector<int>{KwEnd, TokEndOfInput}));
     freshState();
     Scanner s;
     std::string text("a\0b", 3);
     s.source.openMemory(text.data(), text.size());
     s.start();
     int attribute;
-    EXPECT_EQ(s.nextToken(attribute), 52);
-    EXPECT_EQ(s.nextToken(attribute), 54);
-    EXPECT_EQ(s.nextToken(attribute), 54);
+    EXPECT_EQ(s.nextToken(attribute), TokIdentifier);
+    EXPECT_EQ(s.nextToken(attribute), TokEndOfInput);
+    EXPECT_EQ(s.nextToken(attribute), TokEndOfInput);
 }
 
 TEST(Scanner, TheLineCounterRunsAheadAtLineEnds)
@@ -134,7 +134,7 @@ TEST(Scanner, TheLineCounterRunsAheadAtLineEnds)
     // While the last token of a line is handled the counter already holds the
     // next line; a newline followed by a blank line puts it two ahead.
     auto t = scan("form demo\n\nlocation\n");
-    ASSERT_EQ(codes(t), (std::vector<int>{16, 52, 12, 12, 27, 12, 54}));
+    ASSERT_EQ(codes(t), (std::vector<int>{KwForm, TokIdentifier, TokNewline, TokNewline, KwLocation, TokNewline, TokEndOfInput}));
     EXPECT_EQ(t[0].line, 1);
     EXPECT_EQ(t[1].line, 2);
     EXPECT_EQ(t[2].line, 3);
@@ -146,24 +146,24 @@ TEST(Scanner, TokensBeyondTheirLimitsAreRefused)
 {
     std::string err;
     std::string word80(80, 'w'), word81(81, 'w');
-    EXPECT_EQ(codes(scan(word80)), (std::vector<int>{52, 54}));
-    EXPECT_EQ(scan(word81, &err)[0].code, 55);
+    EXPECT_EQ(codes(scan(word80)), (std::vector<int>{TokIdentifier, TokEndOfInput}));
+    EXPECT_EQ(scan(word81, &err)[0].code, TokError);
     EXPECT_EQ(err, "Word longer than 80 characters\n");
 
-    EXPECT_EQ(scan("\"" + std::string(78, 'q') + "\"")[0].code, 53);
-    EXPECT_EQ(scan("\"" + std::string(79, 'q') + "\"", &err)[0].code, 55);
+    EXPECT_EQ(scan("\"" + std::string(78, 'q') + "\"")[0].code, TokConstant);
+    EXPECT_EQ(scan("\"" + std::string(79, 'q') + "\"", &err)[0].code, TokError);
     EXPECT_EQ(err, "Quoted Text longer than 80 characters\n");
 
-    EXPECT_EQ(scan(std::string(80, '1'), &err)[0].code, 55);
+    EXPECT_EQ(scan(std::string(80, '1'), &err)[0].code, TokError);
     EXPECT_EQ(err, "Integer value larger than 2147483647\n");
     auto big = scan("2147483647");
     EXPECT_EQ(symtab.valueOf(big[0].attribute), 2147483647);
-    EXPECT_EQ(scan("2147483648", &err)[0].code, 55);
+    EXPECT_EQ(scan("2147483648", &err)[0].code, TokError);
     EXPECT_EQ(err, "Integer value larger than 2147483647\n");
     // Leading zeros do not count toward the value.
     EXPECT_EQ(symtab.valueOf(scan("000000000000000000005")[0].attribute), 5);
     // Only leading zeros keep a number over 80 digits within the value limit.
-    EXPECT_EQ(scan(std::string(80, '0') + "1", &err)[0].code, 55);
+    EXPECT_EQ(scan(std::string(80, '0') + "1", &err)[0].code, TokError);
     EXPECT_EQ(err, "Number longer than 80 characters\n");
     EXPECT_EQ(symtab.valueOf(scan(std::string(79, '0') + "1")[0].attribute), 1);
 }
@@ -171,13 +171,13 @@ TEST(Scanner, TokensBeyondTheirLimitsAreRefused)
 TEST(Scanner, UnclosedQuotedTextsAreRefused)
 {
     std::string err;
-    EXPECT_EQ(scan("\"open\nend", &err)[0].code, 55);
+    EXPECT_EQ(scan("\"open\nend", &err)[0].code, TokError);
     EXPECT_EQ(err, "Quoted Text not closed before the end of its line\n");
-    EXPECT_EQ(scan("\"open", &err)[0].code, 55);
+    EXPECT_EQ(scan("\"open", &err)[0].code, TokError);
     EXPECT_EQ(err, "Quoted Text not closed before the end of its line\n");
 }
 
 TEST(Scanner, CarriageReturnsAreBlanks)
 {
-    EXPECT_EQ(codes(scan("form demo\r\nend\r\n")), (std::vector<int>{16, 52, 12, 11, 12, 54}));
+    EXPECT_EQ(codes(scan("form demo\r\nend\r\n")), (std::vector<int>{KwForm, TokIdentifier, TokNewline, KwEnd, TokNewline, TokEndOfInput}));
 }

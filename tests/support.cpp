@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "driver/driver.h"
-#include "form/form.h"
 #include "parser/parser.h"
-#include "symbols/symbols.h"
 
 namespace {
 [[noreturn]] void throwQuit(int status) { throw Quit{status}; }
@@ -13,10 +11,7 @@ namespace {
 
 void freshState()
 {
-    symtab.reset();
-    form.reset();
-    currentNode = nullptr;
-    setQuitHandler(throwQuit);
+    resetCompiler(throwQuit);
 }
 
 ParseResult parseSource(const std::string& source)

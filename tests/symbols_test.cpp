@@ -14,20 +14,20 @@ TEST(SymbolTable, StartsWithKeywordsAndReservedEntries)
     EXPECT_EQ(symtab.nameCharsUsed(), 482);
     for (int i = 0; i < 58; ++i)
         EXPECT_EQ(symtab.tokenOf(i), i) << "symbol " << i;
-    EXPECT_STREQ(symtab.nameOf(12), "\n");
-    EXPECT_STREQ(symtab.nameOf(13), "=");
-    EXPECT_STREQ(symtab.nameOf(16), "form");
-    EXPECT_STREQ(symtab.nameOf(57), "cmdbutton   ");
-    EXPECT_EQ(symtab.symbolTypeOf(5), SymKeyword);
-    EXPECT_EQ(symtab.symbolTypeOf(52), SymOperator);
+    EXPECT_STREQ(symtab.nameOf(TokNewline), "\n");
+    EXPECT_STREQ(symtab.nameOf(TokEquals), "=");
+    EXPECT_STREQ(symtab.nameOf(KwForm), "form");
+    EXPECT_STREQ(symtab.nameOf(TokSpareUnknown), "cmdbutton   ");
+    EXPECT_EQ(symtab.symbolTypeOf(KwCommandButton), SymKeyword);
+    EXPECT_EQ(symtab.symbolTypeOf(TokIdentifier), SymOperator);
 }
 
 TEST(SymbolTable, WriteNameShowsTheNewlineAsBackslashN)
 {
     freshState();
     std::string out;
-    symtab.writeName(12, out);
-    symtab.writeName(5, out);
+    symtab.writeName(TokNewline, out);
+    symtab.writeName(KwCommandButton, out);
     EXPECT_EQ(out, "\\ncommandbutton");
 }
 
@@ -36,7 +36,7 @@ TEST(SymbolTable, FindOrInsertAndLookup)
     freshState();
     int symbol = -1;
     EXPECT_TRUE(symtab.findOrInsert("form", symbol));
-    EXPECT_EQ(symbol, 16);
+    EXPECT_EQ(symbol, KwForm);
     EXPECT_FALSE(symtab.findOrInsert("okbutton", symbol));
     EXPECT_EQ(symbol, 58);
     int again = -1;
@@ -85,11 +85,11 @@ TEST(SymbolTable, PrintTokenNameWritesThePaddedName)
 {
     freshState();
     testing::internal::CaptureStdout();
-    symtab.printTokenName(54);
-    symtab.printTokenName(12);
-    symtab.printTokenName(11);
-    symtab.printTokenName(9);
-    symtab.printTokenName(34);
+    symtab.printTokenName(TokEndOfInput);
+    symtab.printTokenName(TokNewline);
+    symtab.printTokenName(KwEnd);
+    symtab.printTokenName(KwDriveListBox);
+    symtab.printTokenName(KwOrganization);
     fflush(stdout);
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "EndofLine   \\n         end        drivelistboxorganization");

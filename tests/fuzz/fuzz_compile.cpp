@@ -8,7 +8,6 @@
 #include "driver/driver.h"
 #include "form/form.h"
 #include "parser/parser.h"
-#include "symbols/symbols.h"
 
 namespace {
 
@@ -22,10 +21,7 @@ struct Unwind {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    symtab.reset();
-    form.reset();
-    currentNode = nullptr;
-    setQuitHandler(unwind);
+    resetCompiler(unwind);
     try {
         Parser p(reinterpret_cast<const char*>(data), size);
         p.parse();
