@@ -83,6 +83,16 @@ struct FormNode {
     FormNode* nextSibling;
 
     FormNode* son(int n) const;   // the n-th son, counting from 1
+
+    // The sons by their role. A control's first son is its name, as is the
+    // form's; the third son is the form's caption, a text box's width
+    // attribute or a frame's first option button, depending on the node.
+    FormNode* nameNode() const { return firstSon; }
+    FormNode* location() const { return son(2); }        // the form's
+    FormNode* caption() const { return son(3); }         // the form's
+    FormNode* widthAttribute() const { return son(3); }  // a text box's; its size word is its son
+    FormNode* firstOption() const { return son(3); }     // a frame's; the others follow it
+    FormNode* label() const { return son(4); }           // a text box's
 };
 
 FormNode* newNode(int symbol);
@@ -165,7 +175,6 @@ public:
     int columnLeft = 40;
     int rowTop = 40;
     std::string output;
-    int indent = 0;
 
 private:
     void takeTabIndex(int* tabIndex) { *tabIndex = nextTabIndex++; }

@@ -123,7 +123,6 @@ void FormModel::reset()
     formHeight = 213;
     formWidth = 312;
     output.clear();
-    indent = 0;
 }
 
 void FormModel::installObject(FormNode* node, int kind)
