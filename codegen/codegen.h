@@ -74,6 +74,16 @@ private:
     bool firstInList = true;
 };
 
+// Visual Basic names, both halves of one rule: what the class text writes
+// in brackets, and what it cannot take at all (the parser refuses such names
+// when they are declared).
 // Writes a name where Visual Basic code takes it: reserved words in brackets.
 void writeIdentifier(int symbol, std::string& out);
-bool reservedTableIsSorted();
+// A member that the generated class declares or uses on itself.
+bool isClassMember(const char* name);
+// A namespace that the generated code names; a form or control so named hides it.
+bool isUsedNamespace(const char* name);
+// The name of the label with this number: "lbl" and the number.
+std::string labelName(int number);
+// The number of a name spelled like a label's (no leading zeros), or -1.
+int labelNumberOf(const char* name);

@@ -23,7 +23,7 @@ VbWriter& VbWriter::operator<<(int value)
 void VbWriter::name(const FormNode* control)
 {
     if (control->kind == KindLabel)
-        *this << "lbl" << control->props.label.tabIndex;
+        out += labelName(control->props.label.tabIndex);
     else
         writeIdentifier(control->nameNode()->symbol, out);
 }
@@ -31,7 +31,7 @@ void VbWriter::name(const FormNode* control)
 void VbWriter::plainName(const FormNode* control)
 {
     if (control->kind == KindLabel)
-        *this << "lbl" << control->props.label.tabIndex;
+        out += labelName(control->props.label.tabIndex);
     else
         symtab.writeName(control->nameNode()->symbol, out);
 }

@@ -122,8 +122,10 @@ public:
     void reset();
 
     // Installing objects and attributes.
-    void installObject(FormNode* node, int kind);
-    void installObjectWithText(FormNode* node, int kind, int symbol);
+    void installObject(FormNode* node, ObjectKind kind);
+    void installObjectWithText(FormNode* node, ObjectKind kind, int symbol);
+    // A text box's label takes the next tab index, which is also its number.
+    int nextLabelNumber() const { return nextTabIndex; }
     void installCaption(FormNode* node, int symbol);
     void installColumns(FormNode* node, int symbol);
     void installSorted(FormNode* node, int symbol);

@@ -125,7 +125,7 @@ void FormModel::reset()
     output.clear();
 }
 
-void FormModel::installObject(FormNode* node, int kind)
+void FormModel::installObject(FormNode* node, ObjectKind kind)
 {
     node->kind = kind;
     PropertyRecord& p = node->props;
@@ -170,7 +170,7 @@ void FormModel::installObject(FormNode* node, int kind)
     }
 }
 
-void FormModel::installObjectWithText(FormNode* node, int kind, int symbol)
+void FormModel::installObjectWithText(FormNode* node, ObjectKind kind, int symbol)
 {
     node->kind = kind;
     PropertyRecord& p = node->props;

@@ -5,7 +5,9 @@
 #include <cstddef>
 #include <vector>
 
+#include "form/form.h"
 #include "scanner/scanner.h"
+#include "symbols/symbols.h"
 
 class FormModel;
 struct FormNode;
@@ -159,9 +161,9 @@ private:
     ParseStackEntry newEntry(int kind, int symbol) const;
     void expand(const ParseStackEntry& entry);
     void performAction(int action);
-    void declareObject(int objectType);
-    void declareControl(int objectType, int kind);
-    void declareControlWithText(int objectType, int kind);
+    void declareObject(ObjectType objectType);
+    void declareControl(ObjectType objectType, ObjectKind kind);
+    void declareControlWithText(ObjectType objectType, ObjectKind kind);
     using AttributeSetter = void (FormModel::*)(FormNode*, int);
     void installAttribute(AttributeSetter setter);
     void expectQuotedText() const;
