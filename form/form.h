@@ -111,7 +111,41 @@ Box boxOf(FormNode* node);   // all null for kinds without a place
 // The writer only reads through it.
 inline Box boxOf(const FormNode* node) { return boxOf(const_cast<FormNode*>(node)); }
 
-class FormModel {
+// The grid the layout places controls on, in pixels: a form starts at its
+// smallest size and may grow up to the screen.
+constexpr int ScreenWidth = 1024;
+constexpr int ScreenHeight = 768;
+constexpr int FormStartWidth = 312;
+constexpr int FormStartHeight = 213;
+constexpr int Margin = 40;            // the form's edge to the first column or row
+constexpr int OptionStartTop = 32;    // the first option button inside its frame
+constexpr int OptionStartLeft = 24;
+
+// The cursors of the layout and the form's growing size, with their start
+// values: the one place that gives them, which a reset assigns.
+struct LayoutState {
+    int nextTabIndex = 0;
+    bool rowsOrganization = false;
+    bool firstSection = true;
+    int frameHeight = 0;
+    int frameWidth = 0;
+    int nextTop = Margin;
+    int nextLeft = Margin;
+    int formHeight = FormStartHeight;
+    int formWidth = FormStartWidth;
+    int columnLeft = Margin;
+    int rowTop = Margin;
+};
+
+// The option buttons' cursor inside the frame being declared.
+struct FrameState {
+    bool firstOption = true;
+    bool optionVisible = true;
+    int nextOptionTop = OptionStartTop;
+    int nextOptionLeft = OptionStartLeft;
+};
+
+class FormModel : public LayoutState, public FrameState {
 public:
     FormModel();
     ~FormModel();
@@ -161,25 +195,13 @@ public:
     void writeClass();
 
     FormNode* root = nullptr;
-    int nextTabIndex = 0;
-    bool rowsOrganization = false;
-    bool firstOption = true;
-    bool optionVisible = true;
-    bool firstSection = true;
-    int frameHeight = 0;
-    int frameWidth = 0;
-    int nextOptionTop = 32;
-    int nextOptionLeft = 24;
-    int nextTop = 40;
-    int nextLeft = 40;
-    int formHeight = 213;
-    int formWidth = 312;
-    int columnLeft = 40;
-    int rowTop = 40;
     std::string output;
 
 private:
     void takeTabIndex(int* tabIndex) { *tabIndex = nextTabIndex++; }
+    void placeForm(FormNode* node);
+    void placeCheckBox(FormNode* node);
+    void placeOptionButton(FormNode* node);
     void placeCommandButton(FormNode* node);
     void placeDriveListBox(FormNode* node);
     void placeComboBox(FormNode* node);

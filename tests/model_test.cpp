@@ -47,7 +47,7 @@ Geometry geometry(const char* name)
 
 Geometry labelOf(const char* box)
 {
-    FormNode* n = find(form.root, box)->son(4);
+    FormNode* n = find(form.root, box)->label();
     Box b = boxOf(n);
     EXPECT_EQ(n->kind, KindLabel);
     return {*b.left, *b.top, *b.width, *b.height, *b.tabIndex};
