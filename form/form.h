@@ -76,7 +76,7 @@ static_assert(sizeof(PropertyRecord) == 132, "the form's record is the largest")
 
 struct FormNode {
     int symbol;
-    int kind;
+    ObjectKind kind;
     PropertyRecord props;
     FormNode* father;
     FormNode* firstSon;
