@@ -95,7 +95,12 @@ void VbWriter::writeBlock(const FormNode* control)
     case KindCheckBox:
         return writeButtonBlock(control, control->props.button.text, nullptr);
     case KindOptionButton:
-        return writeButtonBlock(control, control->props.button.text, ".TabStop = True");
+        writeButtonBlock(control, control->props.button.text, ".TabStop = True");
+        // A hidden option button is parked in its frame's corner; the window
+        // must not show it there.
+        if (!control->props.button.visible)
+            propertyLine(control, ".Visible = False");
+        return;
     case KindLabel:
         return writeButtonBlock(control, control->props.label.text, nullptr);
     case KindFrame:

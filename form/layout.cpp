@@ -300,10 +300,12 @@ void FormModel::installHeight(FormNode* node, int symbol)
             *box.top = rowTop + (lines > 0 ? TopOffset[lines] : RowMiddle - h / 2);
         break;
     case KindListBox:
-        if (node->props.listBox.style == 0)
-            *box.height = LineHeight * lines + ListBorder;
-        else if (node->props.listBox.style == 1)
+        // Style 1 is the list with check boxes; every other style is declared
+        // a plain list box, so it takes the plain list's height.
+        if (node->props.listBox.style == 1)
             *box.height = CheckedLineHeight * lines + ListBorder;
+        else
+            *box.height = LineHeight * lines + ListBorder;
         if (rowsOrganization)
             *box.top = rowTop + RowMiddle - *box.height / 2;
         break;

@@ -202,6 +202,9 @@ void Parser::performAction(int action)
         declareControl(TypeTimer, KindTimer);
         break;
     case AcInstallInterval:
+        // A timer cannot run with an interval of 0: the window would not open.
+        if (symtab.valueOf(a) < 1)
+            parseError("Timer interval must be at least 1");
         installAttribute(&FormModel::installInterval);
         break;
     case AcInstallDriveListBox:
@@ -226,11 +229,19 @@ void Parser::performAction(int action)
         installAttribute(&FormModel::installMin);
         break;
     case AcInstallMax:
+        // Past these two checks the scroll bar's window would refuse its
+        // values and the form would not open.
+        if (symtab.valueOf(a) < n->father->props.scrollBar.minimum)
+            parseError("Scroll bar min is above its max");
         installAttribute(&FormModel::installMax);
         break;
-    case AcInstallValue:
+    case AcInstallValue: {
+        const ScrollBarRecord& bar = n->father->props.scrollBar;
+        if (symtab.valueOf(a) < bar.minimum || symtab.valueOf(a) > bar.maximum)
+            parseError("Scroll bar value is outside its min and max");
         installAttribute(&FormModel::installValue);
         break;
+    }
     case AcInstallSmlChange:
         installAttribute(&FormModel::installSmallChange);
         break;

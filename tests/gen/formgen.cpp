@@ -123,6 +123,30 @@ std::string caption(int most)
 const char* size() { static const char* const s[] = {"small", "medium", "large"}; return s[pick(3)]; }
 int sizeIndex(const char* s) { return s[0] == 's' ? 0 : s[0] == 'm' ? 1 : 2; }
 
+// A line whose value the compiler must refuse carries this comment, so that
+// the suites know which forms are to be refused; every other form must be
+// accepted.
+const char* const refusedMark = " ' refused: scroll bar values";
+
+struct ScrollValues {
+    int low, high, value;
+};
+
+// Most scroll bars have their value inside min..max; some sit on a bound,
+// and a few break the rules (value just outside, or min above max).
+ScrollValues scrollValues()
+{
+    const int low = chance(20) ? 0 : pick(50);
+    const int high = low + (chance(10) ? 0 : pick(1000));
+    const int r = pick(100);
+    if (r < 70) return {low, high, low + pick(high - low + 1)};
+    if (r < 78) return {low, high, low};
+    if (r < 86) return {low, high, high};
+    if (r < 92) return {low, high, high + 1 + pick(3)};
+    if (r < 96 && low > 0) return {low, high, low - 1};
+    return {high + 1 + pick(20), high, high};
+}
+
 struct Layout {
     bool rows;
     int along;      // rows: the next left; columns: the next top
@@ -170,8 +194,11 @@ bool control(std::string& out, Layout& l)
     case 4: {
         const char* w = size();
         int n = 1 + pick(5);
+        // Mostly the two styles the layout knows; now and then another,
+        // which makes a plain list box.
+        const int style = chance(80) ? pick(2) : chance(50) ? 2 + pick(3) : 5 + pick(1000);
         s = "listbox " + identifier() + "\nsorted = " + (chance(50) ? "true" : "false") + "\nstyle = " +
-            number(pick(3)) + "\nheight = " + number(n) + "\nwidth = " + w + "\ncolumns = " +
+            number(style) + "\nheight = " + number(n) + "\nwidth = " + w + "\ncolumns = " +
             number(pick(4)) + "\nend\n";
         advance = l.rows ? 121 + 40 * sizeIndex(w) + 40 : 13 * n + 8 + 26;
         break;
@@ -192,7 +219,7 @@ bool control(std::string& out, Layout& l)
         break;
     }
     case 6:
-        s = "timer " + identifier() + "\ninterval = " + number(pick(100000)) + "\nend\n";
+        s = "timer " + identifier() + "\ninterval = " + number(chance(10) ? 1 : 1 + pick(99999)) + "\nend\n";
         break;
     case 7:
         s = "drivelistbox " + identifier() + "\nend\n";
@@ -211,10 +238,11 @@ bool control(std::string& out, Layout& l)
         bool horizontal = chance(50);
         const char* length = size();
         int len = 161 + 40 * sizeIndex(length);
-        int low = pick(50), high = low + pick(1000);
+        const ScrollValues v = scrollValues();
         s = "scrollbar " + identifier() + "\norientation = " + (horizontal ? "horizontal" : "vertical") +
-            "\nlength = " + length + "\nmin = " + number(low) + "\nmax = " + number(high) +
-            "\nvalue = " + number(low + pick(high - low + 1)) + "\nsmallchange = " +
+            "\nlength = " + length + "\nmin = " + number(v.low) + "\nmax = " + number(v.high) +
+            (v.low > v.high ? refusedMark : "") + "\nvalue = " + number(v.value) +
+            (v.low <= v.high && (v.value < v.low || v.value > v.high) ? refusedMark : "") + "\nsmallchange = " +
             number(1 + pick(10)) + "\nlargechange = " + number(1 + pick(100)) + "\nend\n";
         advance = l.rows ? (horizontal ? len + 40 : 57) : (horizontal ? 44 : len + 26);
         // A scroll bar widens the form to the next left in columns too.
