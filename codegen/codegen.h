@@ -19,7 +19,7 @@ void walkControls(const FormNode* root, Visit&& visit)
                 continue;
             visit(c);
             if (c->kind == KindTextBox)
-                visit(static_cast<const FormNode*>(c->label()));
+                visit(c->label());
             else if (c->kind == KindFrame)
                 for (const FormNode* o = c->firstOption(); o != nullptr; o = o->nextSibling)
                     visit(o);
