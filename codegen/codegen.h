@@ -1,5 +1,5 @@
 // The Visual Basic writer: the fixed class text, and the passes over the
-// sections of the form tree that write declarations, creations, property
+// controls of the form tree that write declarations, creations, property
 // blocks and the form's control list into the form model's output.
 #pragma once
 
@@ -7,33 +7,50 @@
 
 #include "form/form.h"
 
+// Visits every control of the form in the one order the class text lists
+// them: section by section, each control, then a text box's label or a
+// frame's option buttons right after it.
+template <class Visit>
+void walkControls(const FormNode* root, Visit&& visit)
+{
+    for (const FormNode* s = root->firstSon; s != nullptr; s = s->nextSibling)
+        for (const FormNode* c = s->firstSon; c != nullptr; c = c->nextSibling) {
+            if (c->kind == KindNone)
+                continue;
+            visit(c);
+            if (c->kind == KindTextBox)
+                visit(c->label());
+            else if (c->kind == KindFrame)
+                for (const FormNode* o = c->firstOption(); o != nullptr; o = o->nextSibling)
+                    visit(o);
+        }
+}
+
 class VbWriter {
 public:
-    VbWriter(std::string& out, int& indent) : out(out), indent(indent) {}
+    VbWriter(std::string& out, int indent) : indent(indent), out(out) {}
 
-    // Section passes; each walks the sons of one son of the root.
-    bool declareSection(const FormNode* section);   // true if it declared a timer
-    void createSection(const FormNode* section);
-    void suspendFrames(const FormNode* section);
-    void writeSectionProperties(const FormNode* section);
-    bool writeControlList(const FormNode* section, bool first);
-    void resumeFrames(const FormNode* section);
+    // The passes; each is a visitor of one control.
+    void declare(const FormNode* control);
+    void create(const FormNode* control);
+    void writeBlock(const FormNode* control);
+    void listControl(const FormNode* control);   // in the form's control list
+    void frameLine(const FormNode* control, const char* call);
+    void writeFormBlock(const FormNode* root);   // the form's own block, the last
 
     // Pieces of a line.
     void writeIndent() { out.append(static_cast<std::size_t>(indent), ' '); }
     VbWriter& operator<<(const char* text) { out += text; return *this; }
     VbWriter& operator<<(int value);
-    void name(const FormNode* control);        // the control's name in code: its first son
+    void name(const FormNode* control);        // the control's name in code
     void plainName(const FormNode* control);   // the same in comments and strings
     void endLine() { out += '\n'; }
     void line(const char* text);          // indented, with its line end
 
+    int indent;
+
 private:
-    void frameLines(const FormNode* section, const char* call);
-    void declareLine(const FormNode* control, const char* type);
-    void createLine(const FormNode* control, const char* type);
     void header(const FormNode* control);
-    void labelHeader(int number);
     void property(const FormNode* control);   // indent and "Me.<name>"
     void propertyLine(const FormNode* control, const char* text);
     void locationLine(const FormNode* control, const char* separator);
@@ -42,9 +59,7 @@ private:
     void tabIndexLine(const FormNode* control);
     void textLine(const FormNode* control, const char* text);
     void placeLines(const FormNode* control);
-    void writeBlock(const FormNode* control);
-    void writeButtonBlock(const FormNode* control, const char* tabStop);
-    void writeLabelBlock(const FormNode* label);
+    void writeButtonBlock(const FormNode* control, const char* text, const char* tabStop);
     void writeTextBoxBlock(const FormNode* box);
     void writeFrameBlock(const FormNode* frame);
     void writeComboBoxBlock(const FormNode* box);
@@ -56,13 +71,19 @@ private:
     void size(const FormNode* control, const char* separator);
 
     std::string& out;
-    int& indent;
+    bool firstInList = true;
 };
 
+// Visual Basic names, both halves of one rule: what the class text writes
+// in brackets, and what it cannot take at all (the parser refuses such names
+// when they are declared).
 // Writes a name where Visual Basic code takes it: reserved words in brackets.
 void writeIdentifier(int symbol, std::string& out);
-bool reservedTableIsSorted();
-
-// The label of a text box, its fourth son, and the label's number.
-const FormNode* labelOf(const FormNode* textBox);
-int labelNumber(const FormNode* textBox);
+// A member that the generated class declares or uses on itself.
+bool isClassMember(const char* name);
+// A namespace that the generated code names; a form or control so named hides it.
+bool isUsedNamespace(const char* name);
+// The name of the label with this number: "lbl" and the number.
+std::string labelName(int number);
+// The number of a name spelled like a label's (no leading zeros), or -1.
+int labelNumberOf(const char* name);

@@ -1,25 +1,21 @@
-// Declarations and creations: one field and one creation line per control,
-// a text box's label right after its box, a frame's option buttons right
-// after their frame.
+// The passes that name each control once: its field, its creation, its place
+// in the form's control list, and a frame's suspend and resume lines.
 #include "codegen/codegen.h"
 #include "symbols/symbols.h"
 
-const FormNode* labelOf(const FormNode* textBox) { return textBox->son(4); }
-
-int labelNumber(const FormNode* textBox) { return labelOf(textBox)->props.label.tabIndex; }
-
 namespace {
 
-// The type of a control of this kind, as declaration and creation name it;
-// null for nodes that are written with their box or frame, or not at all.
+// The type of a control of this kind, as declaration and creation name it.
 const char* typeOf(const FormNode* control)
 {
     switch (control->kind) {
     case KindDriveListBox: return "Microsoft.VisualBasic.Compatibility.VB6.DriveListBox";
     case KindTextBox: return "System.Windows.Forms.TextBox";
+    case KindLabel: return "System.Windows.Forms.Label";
     case KindComboBox: return "System.Windows.Forms.ComboBox";
     case KindCommandButton: return "System.Windows.Forms.Button";
     case KindFrame: return "System.Windows.Forms.GroupBox";
+    case KindOptionButton: return "System.Windows.Forms.RadioButton";
     case KindCheckBox: return "System.Windows.Forms.CheckBox";
     case KindListBox:
         return control->props.listBox.style == 1 ? "System.Windows.Forms.CheckedListBox"
@@ -30,68 +26,51 @@ const char* typeOf(const FormNode* control)
     case KindScrollBar:
         return control->props.scrollBar.horizontal ? "System.Windows.Forms.HScrollbar"
                                                    : "System.Windows.Forms.VScrollbar";
-    default: return nullptr;
+    default: return "";
     }
 }
 
-const char* const RadioButton = "System.Windows.Forms.RadioButton";
-const char* const Label = "System.Windows.Forms.Label";
-
 }  // namespace
 
-void VbWriter::declareLine(const FormNode* control, const char* type)
+void VbWriter::declare(const FormNode* control)
 {
     writeIndent();
     *this << "Friend WithEvents ";
     name(control);
-    *this << " As " << type;
+    *this << " As " << typeOf(control);
     endLine();
 }
 
-void VbWriter::createLine(const FormNode* control, const char* type)
+// A timer belongs to the form's components.
+void VbWriter::create(const FormNode* control)
 {
     writeIndent();
     *this << "Me.";
     name(control);
-    *this << " = New " << type << (control->kind == KindTimer ? "(Me.components)" : "()");
+    *this << " = New " << typeOf(control) << (control->kind == KindTimer ? "(Me.components)" : "()");
     endLine();
 }
 
-bool VbWriter::declareSection(const FormNode* section)
+// The form holds every control but the timers, which are components, and
+// the option buttons, which their frame holds.
+void VbWriter::listControl(const FormNode* control)
 {
-    bool timer = false;
-    for (const FormNode* c = section->firstSon; c != nullptr; c = c->nextSibling) {
-        const char* type = typeOf(c);
-        if (type == nullptr)
-            continue;
-        declareLine(c, type);
-        timer = timer || c->kind == KindTimer;
-        if (c->kind == KindTextBox) {
-            writeIndent();
-            *this << "Friend WithEvents lbl" << labelNumber(c) << " As " << Label;
-            endLine();
-        } else if (c->kind == KindFrame) {
-            for (const FormNode* o = c->son(3); o != nullptr; o = o->nextSibling)
-                declareLine(o, RadioButton);
-        }
-    }
-    return timer;
+    if (control->kind == KindTimer || control->kind == KindOptionButton)
+        return;
+    if (!firstInList)
+        *this << ", ";
+    firstInList = false;
+    *this << "Me.";
+    name(control);
 }
 
-void VbWriter::createSection(const FormNode* section)
+void VbWriter::frameLine(const FormNode* control, const char* call)
 {
-    for (const FormNode* c = section->firstSon; c != nullptr; c = c->nextSibling) {
-        const char* type = typeOf(c);
-        if (type == nullptr)
-            continue;
-        createLine(c, type);
-        if (c->kind == KindTextBox) {
-            writeIndent();
-            *this << "Me.lbl" << labelNumber(c) << " = New " << Label << "()";
-            endLine();
-        } else if (c->kind == KindFrame) {
-            for (const FormNode* o = c->son(3); o != nullptr; o = o->nextSibling)
-                createLine(o, RadioButton);
-        }
-    }
+    if (control->kind != KindFrame)
+        return;
+    writeIndent();
+    *this << "Me.";
+    name(control);
+    *this << call;
+    endLine();
 }

@@ -1,5 +1,6 @@
 // The property blocks inside InitializeComponent: three comment lines, then
-// the lines of the control's kind in a fixed order.
+// the lines of the control's kind in a fixed order. A text box's label and
+// a frame's option buttons have blocks of their own right after it.
 #include "codegen/codegen.h"
 #include "symbols/symbols.h"
 
@@ -9,15 +10,6 @@ void VbWriter::header(const FormNode* control)
     writeIndent();
     *this << "' ";
     plainName(control);
-    endLine();
-    line("'");
-}
-
-void VbWriter::labelHeader(int number)
-{
-    line("'");
-    writeIndent();
-    *this << "' lbl" << number;
     endLine();
     line("'");
 }
@@ -96,18 +88,21 @@ void VbWriter::placeLines(const FormNode* control)
     sizeLine(control, ", ");
 }
 
-void VbWriter::writeSectionProperties(const FormNode* section)
-{
-    for (const FormNode* c = section->firstSon; c != nullptr; c = c->nextSibling)
-        writeBlock(c);
-}
-
 void VbWriter::writeBlock(const FormNode* control)
 {
     switch (control->kind) {
     case KindCommandButton:
     case KindCheckBox:
-        return writeButtonBlock(control, nullptr);
+        return writeButtonBlock(control, control->props.button.text, nullptr);
+    case KindOptionButton:
+        writeButtonBlock(control, control->props.button.text, ".TabStop = True");
+        // A hidden option button is parked in its frame's corner; the window
+        // must not show it there.
+        if (!control->props.button.visible)
+            propertyLine(control, ".Visible = False");
+        return;
+    case KindLabel:
+        return writeButtonBlock(control, control->props.label.text, nullptr);
     case KindFrame:
         return writeFrameBlock(control);
     case KindTextBox:
@@ -124,21 +119,21 @@ void VbWriter::writeBlock(const FormNode* control)
         return writeFileBoxBlock(control);
     case KindScrollBar:
         return writeScrollBarBlock(control);
-    default:   // labels and option buttons go with their box and frame
+    default:
         return;
     }
 }
 
-// Command buttons, check boxes and option buttons; only option buttons
-// carry a TabStop line.
-void VbWriter::writeButtonBlock(const FormNode* control, const char* tabStop)
+// Command buttons, check boxes, option buttons and labels; only option
+// buttons carry a TabStop line.
+void VbWriter::writeButtonBlock(const FormNode* control, const char* text, const char* tabStop)
 {
     header(control);
     placeLines(control);
     tabIndexLine(control);
     if (tabStop != nullptr)
         propertyLine(control, tabStop);
-    textLine(control, control->props.button.text);
+    textLine(control, text);
 }
 
 void VbWriter::writeFrameBlock(const FormNode* frame)
@@ -146,8 +141,8 @@ void VbWriter::writeFrameBlock(const FormNode* frame)
     header(frame);
     property(frame);
     *this << ".Controls.AddRange(New System.Windows.Forms.Control() {";
-    for (const FormNode* o = frame->son(3); o != nullptr; o = o->nextSibling) {
-        if (o != frame->son(3))
+    for (const FormNode* o = frame->firstOption(); o != nullptr; o = o->nextSibling) {
+        if (o != frame->firstOption())
             *this << ", ";
         *this << "Me.";
         name(o);
@@ -158,13 +153,6 @@ void VbWriter::writeFrameBlock(const FormNode* frame)
     tabIndexLine(frame);
     propertyLine(frame, ".TabStop = False");
     textLine(frame, frame->props.button.text);
-    for (const FormNode* o = frame->son(3); o != nullptr; o = o->nextSibling) {
-        writeButtonBlock(o, ".TabStop = True");
-        // A hidden option button is parked in its frame's corner; the window
-        // must not show it there.
-        if (!o->props.button.visible)
-            propertyLine(o, ".Visible = False");
-    }
 }
 
 void VbWriter::writeTextBoxBlock(const FormNode* box)
@@ -178,32 +166,6 @@ void VbWriter::writeTextBoxBlock(const FormNode* box)
     sizeLine(box, ", ");
     tabIndexLine(box);
     textLine(box, "\"\"");
-    writeLabelBlock(labelOf(box));
-}
-
-// A label has no name in the source: "lbl" and its number stand in for it.
-void VbWriter::writeLabelBlock(const FormNode* label)
-{
-    const LabelRecord& l = label->props.label;
-    const int number = l.tabIndex;
-    auto start = [&] {
-        writeIndent();
-        *this << "Me.lbl" << number;
-    };
-    labelHeader(number);
-    start();
-    location(label, ", ");
-    start();
-    *this << ".Name = \"lbl" << number << "\"";
-    endLine();
-    start();
-    size(label, ", ");
-    start();
-    *this << ".TabIndex = " << number;
-    endLine();
-    start();
-    *this << ".Text = " << l.text;
-    endLine();
 }
 
 void VbWriter::writeComboBoxBlock(const FormNode* box)

@@ -1,9 +1,15 @@
-// Names as Visual Basic code takes them: a name spelled like one of its
-// reserved words is written between square brackets. Every other name is
-// written as it is, so sources that never used such a name keep their output.
+// Names as Visual Basic code takes them, the one place that knows them: a
+// name spelled like one of its reserved words is written between square
+// brackets, and a name that the generated class already gives a meaning (one
+// of its members, a namespace it names, a label it generates) is refused,
+// since brackets would not help. Every other name is written as it is, so
+// sources that never used such a name keep their output.
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <iterator>
+#include <string>
+#include <string_view>
 
 #include "codegen/codegen.h"
 #include "symbols/symbols.h"
@@ -12,7 +18,7 @@ namespace {
 
 // The reserved keywords of Visual Basic, in lower case and in alphabetical
 // order: the search below relies on the order.
-const char* const reserved[] = {
+constexpr std::string_view reserved[] = {
     "addhandler", "addressof", "alias", "and", "andalso", "as", "boolean", "byref", "byte", "byval",
     "call", "case", "catch", "cbool", "cbyte", "cchar", "cdate", "cdbl", "cdec", "char", "cint",
     "class", "clng", "cobj", "const", "continue", "csbyte", "cshort", "csng", "cstr", "ctype",
@@ -30,11 +36,22 @@ const char* const reserved[] = {
     "sub", "synclock", "then", "throw", "to", "true", "try", "trycast", "typeof", "uinteger", "ulong",
     "ushort", "using", "variant", "wend", "when", "while", "widening", "with", "withevents",
     "writeonly", "xor"};
+static_assert(std::is_sorted(std::begin(reserved), std::end(reserved)), "reserved words out of order");
 
-bool isReserved(const char* name)
+bool isReserved(const char* name) { return std::binary_search(std::begin(reserved), std::end(reserved), name); }
+
+// Members that the generated form class declares or uses on itself.
+constexpr std::string_view classMembers[] = {
+    "autoscalebasesize", "clientsize", "components", "controls", "dispose",
+    "initializecomponent", "name", "resumelayout", "suspendlayout", "text"};
+
+// Namespaces that the generated code names.
+constexpr std::string_view usedNamespaces[] = {"microsoft", "system"};
+
+template <std::size_t N>
+bool isOneOf(const char* name, const std::string_view (&list)[N])
 {
-    return std::binary_search(std::begin(reserved), std::end(reserved), name,
-                              [](const char* a, const char* b) { return std::strcmp(a, b) < 0; });
+    return std::find(std::begin(list), std::end(list), name) != std::end(list);
 }
 
 }  // namespace
@@ -51,8 +68,19 @@ void writeIdentifier(int symbol, std::string& out)
     }
 }
 
-bool reservedTableIsSorted()
+bool isClassMember(const char* name) { return isOneOf(name, classMembers); }
+
+bool isUsedNamespace(const char* name) { return isOneOf(name, usedNamespaces); }
+
+std::string labelName(int number) { return "lbl" + std::to_string(number); }
+
+int labelNumberOf(const char* name)
 {
-    return std::is_sorted(std::begin(reserved), std::end(reserved),
-                          [](const char* a, const char* b) { return std::strcmp(a, b) < 0; });
+    if (std::strncmp(name, "lbl", 3) != 0 || name[3] < '0' || name[3] > '9' ||
+        (name[3] == '0' && name[4] != '\0'))
+        return -1;
+    for (const char* c = name + 3; *c != '\0'; ++c)
+        if (*c < '0' || *c > '9' || c - name > 12)
+            return -1;
+    return std::atoi(name + 3);
 }

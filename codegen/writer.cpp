@@ -19,9 +19,22 @@ VbWriter& VbWriter::operator<<(int value)
     return *this;
 }
 
-void VbWriter::name(const FormNode* control) { writeIdentifier(control->firstSon->symbol, out); }
+// A label has no name in the source: "lbl" and its number stand in for it.
+void VbWriter::name(const FormNode* control)
+{
+    if (control->kind == KindLabel)
+        out += labelName(control->props.label.tabIndex);
+    else
+        writeIdentifier(control->nameNode()->symbol, out);
+}
 
-void VbWriter::plainName(const FormNode* control) { symtab.writeName(control->firstSon->symbol, out); }
+void VbWriter::plainName(const FormNode* control)
+{
+    if (control->kind == KindLabel)
+        out += labelName(control->props.label.tabIndex);
+    else
+        symtab.writeName(control->nameNode()->symbol, out);
+}
 
 void VbWriter::line(const char* text)
 {
@@ -30,165 +43,118 @@ void VbWriter::line(const char* text)
     out += '\n';
 }
 
+namespace {
+
+// The class text around the passes: its head after "Public Class <name>",
+// the head of InitializeComponent, and the tail after its last line.
+const char* const classHead =
+    "    Inherits System.Windows.Forms.Form\n"
+    "#Region \" Windows Form Designer generated code \"\n"
+    "    Public Sub New()\n"
+    "        MyBase.New()\n"
+    "\n"
+    "        'This call is required by the Windows Form Designer.\n"
+    "        InitializeComponent()\n"
+    "\n"
+    "        'Add any initialization after the InitializeComponent() call\n"
+    "\n"
+    "    End Sub\n"
+    "\n"
+    "    'Form overrides dispose to clean up the component list.\n"
+    "    Protected Overloads Overrides Sub Dispose(ByVal disposing As Boolean)\n"
+    "        If disposing Then\n"
+    "            If Not (components Is Nothing) Then\n"
+    "                components.Dispose()\n"
+    "            End If\n"
+    "        End If\n"
+    "        MyBase.Dispose(disposing)\n"
+    "    End Sub\n"
+    "\n"
+    "    'Required by the Windows Form Designer\n"
+    "    Private components As System.ComponentModel.IContainer\n"
+    "\n"
+    "    'NOTE: The following procedure is required by the Windows Form Designer\n"
+    "    'It can be modified using the Windows Form Designer.\n"
+    "    'Do not modify it using the code editor.\n";
+
+const char* const initializeHead =
+    "    <System.Diagnostics.DebuggerStepThrough()> Private Sub InitializeComponent()\n";
+
+const char* const classTail =
+    "\n"
+    "    End Sub\n"
+    "\n"
+    "#End Region\n"
+    "\n"
+    "End Class\n";
+
+}  // namespace
+
 void FormModel::writeClass()
 {
-    VbWriter w(output, indent);
-    const FormNode* formName = root->son(1);
-    const FormNode* caption = root->son(3);
-    indent = 4;
-
-    w << "Public Class ";
+    const FormNode* formName = root->nameNode();
+    VbWriter w(output, 4);
+    output += "Public Class ";
     writeIdentifier(formName->symbol, output);
-    w.endLine();
-    w.line("Inherits System.Windows.Forms.Form");
-    w << "#Region \" Windows Form Designer generated code \"";
-    w.endLine();
-    w.line("Public Sub New()");
-    indent += 4;
-    w.line("MyBase.New()");
-    w.endLine();
-    w.line("'This call is required by the Windows Form Designer.");
-    w.line("InitializeComponent()");
-    w.endLine();
-    w.line("'Add any initialization after the InitializeComponent() call");
-    w.endLine();
-    indent -= 4;
-    w.line("End Sub");
-    w.endLine();
-    w.line("'Form overrides dispose to clean up the component list.");
-    w.line("Protected Overloads Overrides Sub Dispose(ByVal disposing As Boolean)");
-    indent += 4;
-    w.line("If disposing Then");
-    indent += 4;
-    w.line("If Not (components Is Nothing) Then");
-    indent += 4;
-    w.line("components.Dispose()");
-    indent -= 4;
-    w.line("End If");
-    indent -= 4;
-    w.line("End If");
-    w.line("MyBase.Dispose(disposing)");
-    indent -= 4;
-    w.line("End Sub");
-    w.endLine();
-    w.line("'Required by the Windows Form Designer");
-    w.line("Private components As System.ComponentModel.IContainer");
-    w.endLine();
-    w.line("'NOTE: The following procedure is required by the Windows Form Designer");
-    w.line("'It can be modified using the Windows Form Designer.");
-    w.line("'Do not modify it using the code editor.");
+    output += '\n';
+    output += classHead;
+    walkControls(root, [&](const FormNode* c) { w.declare(c); });
+    output += initializeHead;
 
+    w.indent = 8;
     bool anyTimer = false;
-    for (const FormNode* s = root->firstSon; s != nullptr; s = s->nextSibling)
-        anyTimer = w.declareSection(s) || anyTimer;
-    w.line("<System.Diagnostics.DebuggerStepThrough()> Private Sub InitializeComponent()");
-    indent += 4;
+    walkControls(root, [&](const FormNode* c) { anyTimer = anyTimer || c->kind == KindTimer; });
     if (anyTimer)
         w.line("Me.components = New System.ComponentModel.Container()");
-    for (const FormNode* s = root->firstSon; s != nullptr; s = s->nextSibling)
-        w.createSection(s);
-    for (const FormNode* s = root->firstSon; s != nullptr; s = s->nextSibling)
-        w.suspendFrames(s);
+    walkControls(root, [&](const FormNode* c) { w.create(c); });
+    walkControls(root, [&](const FormNode* c) { w.frameLine(c, ".SuspendLayout()"); });
     w.line("Me.SuspendLayout()");
-    for (const FormNode* s = root->firstSon; s != nullptr; s = s->nextSibling)
-        w.writeSectionProperties(s);
-
-    w.line("'");
-    w.writeIndent();
-    w << "'";
-    symtab.writeName(formName->symbol, output);
-    w.endLine();
-    w.line("'");
-    w.line("Me.AutoScaleBaseSize = New System.Drawing.Size(5, 13)");
-    w.writeIndent();
-    w << "Me.ClientSize = New System.Drawing.Size(" << root->props.form.clientWidth << ", "
-      << root->props.form.clientHeight << ")";
-    w.endLine();
-    w.writeIndent();
-    w << "Me.Controls.AddRange(New System.Windows.Forms.Control() {";
-    bool first = true;
-    for (const FormNode* s = root->firstSon; s != nullptr; s = s->nextSibling)
-        first = w.writeControlList(s, first);
-    w << "})";
-    w.endLine();
-    w.writeIndent();
-    w << "Me.Name = \"";
-    symtab.writeName(formName->symbol, output);
-    w << "\"";
-    w.endLine();
-    w.writeIndent();
-    w << "Me.Text = ";
-    symtab.writeName(caption->symbol, output);
-    w.endLine();
-    for (const FormNode* s = root->firstSon; s != nullptr; s = s->nextSibling)
-        w.resumeFrames(s);
+    walkControls(root, [&](const FormNode* c) { w.writeBlock(c); });
+    w.writeFormBlock(root);
+    walkControls(root, [&](const FormNode* c) { w.frameLine(c, ".ResumeLayout(False)"); });
     w.line("Me.ResumeLayout(False)");
-    indent -= 4;
-    w.endLine();
-    w.line("End Sub");
-    w.endLine();
-    w << "#End Region";
-    w.endLine();
-    w.endLine();
-    w << "End Class";
-    w.endLine();
+    output += classTail;
 }
 
-// One line per frame of the section: "Me.", its name and the call.
-void VbWriter::frameLines(const FormNode* section, const char* call)
+// The form's own block, the last: its comment head, sizes, control list,
+// name and caption.
+void VbWriter::writeFormBlock(const FormNode* root)
 {
-    for (const FormNode* c = section->firstSon; c != nullptr; c = c->nextSibling)
-        if (c->kind == KindFrame) {
-            writeIndent();
-            *this << "Me.";
-            name(c);
-            *this << call;
-            endLine();
-        }
-}
-
-void VbWriter::suspendFrames(const FormNode* section) { frameLines(section, ".SuspendLayout()"); }
-
-void VbWriter::resumeFrames(const FormNode* section) { frameLines(section, ".ResumeLayout(False)"); }
-
-bool VbWriter::writeControlList(const FormNode* section, bool first)
-{
-    for (const FormNode* c = section->firstSon; c != nullptr; c = c->nextSibling) {
-        switch (c->kind) {
-        case KindDriveListBox: case KindTextBox: case KindComboBox: case KindCommandButton:
-        case KindFrame: case KindCheckBox: case KindListBox: case KindFileListBox:
-        case KindDirListBox: case KindScrollBar:
-            break;
-        default:   // labels follow their box, options their frame; timers are components
-            continue;
-        }
-        if (!first)
-            *this << ", ";
-        first = false;
-        *this << "Me.";
-        name(c);
-        if (c->kind == KindTextBox)
-            *this << ", Me.lbl" << labelNumber(c);
-    }
-    return first;
+    line("'");
+    writeIndent();
+    *this << "'";
+    plainName(root);
+    endLine();
+    line("'");
+    line("Me.AutoScaleBaseSize = New System.Drawing.Size(5, 13)");
+    writeIndent();
+    *this << "Me.ClientSize = New System.Drawing.Size(" << root->props.form.clientWidth << ", "
+      << root->props.form.clientHeight << ")";
+    endLine();
+    writeIndent();
+    *this << "Me.Controls.AddRange(New System.Windows.Forms.Control() {";
+    walkControls(root, [this](const FormNode* c) { listControl(c); });
+    *this << "})";
+    endLine();
+    writeIndent();
+    *this << "Me.Name = \"";
+    plainName(root);
+    *this << "\"";
+    endLine();
+    writeIndent();
+    *this << "Me.Text = ";
+    symtab.writeName(root->caption()->symbol, out);
+    endLine();
 }
 
 namespace {
 
-[[noreturn]] void cannotWrite(const char* temporary)
+// The one refusal of the writer: the temporary file, if any, goes first.
+[[noreturn]] void refuse(const char* temporary, const char* message)
 {
     if (temporary != nullptr)
         ::unlink(temporary);
-    say(stderr, "Couldn't write a .vb");
-    quit(ExitUsage);
-}
-
-[[noreturn]] void cannotOpen(const char* temporary)
-{
-    if (temporary != nullptr)
-        ::unlink(temporary);
-    say(stderr, "Couldn't open a .vb");
-    quit(ExitUsage);
+    fail(stderr, ExitUsage, message);
 }
 
 // The mode a newly created file would get, or the mode of the file replaced.
@@ -217,12 +183,12 @@ void FormModel::generate()
     std::strcat(basename, ".vb");
     struct stat st;
     if (::stat(basename, &st) == 0 && S_ISDIR(st.st_mode))
-        cannotOpen(nullptr);
+        refuse(nullptr, "Couldn't open a .vb");
     char temporary[sizeof basename + 8];
     std::snprintf(temporary, sizeof temporary, "%s.XXXXXX", basename);
     int fd = ::mkstemp(temporary);
     if (fd < 0)
-        cannotOpen(nullptr);
+        refuse(nullptr, "Couldn't open a .vb");
     ::fchmod(fd, outputMode(basename));
     const char* data = output.data();
     std::size_t left = output.size();
@@ -232,13 +198,13 @@ void FormModel::generate()
             continue;
         if (written <= 0) {
             ::close(fd);
-            cannotWrite(temporary);
+            refuse(temporary, "Couldn't write a .vb");
         }
         data += written;
         left -= static_cast<std::size_t>(written);
     }
     if (::close(fd) != 0)
-        cannotWrite(temporary);
+        refuse(temporary, "Couldn't write a .vb");
     if (::rename(temporary, basename) != 0)
-        cannotOpen(temporary);
+        refuse(temporary, "Couldn't open a .vb");
 }

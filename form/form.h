@@ -76,13 +76,23 @@ static_assert(sizeof(PropertyRecord) == 132, "the form's record is the largest")
 
 struct FormNode {
     int symbol;
-    int kind;
+    ObjectKind kind;
     PropertyRecord props;
     FormNode* father;
     FormNode* firstSon;
     FormNode* nextSibling;
 
     FormNode* son(int n) const;   // the n-th son, counting from 1
+
+    // The sons by their role. A control's first son is its name, as is the
+    // form's; the third son is the form's caption, a text box's width
+    // attribute or a frame's first option button, depending on the node.
+    FormNode* nameNode() const { return firstSon; }
+    FormNode* location() const { return son(2); }        // the form's
+    FormNode* caption() const { return son(3); }         // the form's
+    FormNode* widthAttribute() const { return son(3); }  // a text box's; its size word is its son
+    FormNode* firstOption() const { return son(3); }     // a frame's; the others follow it
+    FormNode* label() const { return son(4); }           // a text box's
 };
 
 FormNode* newNode(int symbol);
@@ -101,7 +111,41 @@ Box boxOf(FormNode* node);   // all null for kinds without a place
 // The writer only reads through it.
 inline Box boxOf(const FormNode* node) { return boxOf(const_cast<FormNode*>(node)); }
 
-class FormModel {
+// The grid the layout places controls on, in pixels: a form starts at its
+// smallest size and may grow up to the screen.
+constexpr int ScreenWidth = 1024;
+constexpr int ScreenHeight = 768;
+constexpr int FormStartWidth = 312;
+constexpr int FormStartHeight = 213;
+constexpr int Margin = 40;            // the form's edge to the first column or row
+constexpr int OptionStartTop = 32;    // the first option button inside its frame
+constexpr int OptionStartLeft = 24;
+
+// The cursors of the layout and the form's growing size, with their start
+// values: the one place that gives them, which a reset assigns.
+struct LayoutState {
+    int nextTabIndex = 0;
+    bool rowsOrganization = false;
+    bool firstSection = true;
+    int frameHeight = 0;
+    int frameWidth = 0;
+    int nextTop = Margin;
+    int nextLeft = Margin;
+    int formHeight = FormStartHeight;
+    int formWidth = FormStartWidth;
+    int columnLeft = Margin;
+    int rowTop = Margin;
+};
+
+// The option buttons' cursor inside the frame being declared.
+struct FrameState {
+    bool firstOption = true;
+    bool optionVisible = true;
+    int nextOptionTop = OptionStartTop;
+    int nextOptionLeft = OptionStartLeft;
+};
+
+class FormModel : public LayoutState, public FrameState {
 public:
     FormModel();
     ~FormModel();
@@ -112,8 +156,10 @@ public:
     void reset();
 
     // Installing objects and attributes.
-    void installObject(FormNode* node, int kind);
-    void installObjectWithText(FormNode* node, int kind, int symbol);
+    void installObject(FormNode* node, ObjectKind kind);
+    void installObjectWithText(FormNode* node, ObjectKind kind, int symbol);
+    // A text box's label takes the next tab index, which is also its number.
+    int nextLabelNumber() const { return nextTabIndex; }
     void installCaption(FormNode* node, int symbol);
     void installColumns(FormNode* node, int symbol);
     void installSorted(FormNode* node, int symbol);
@@ -149,26 +195,13 @@ public:
     void writeClass();
 
     FormNode* root = nullptr;
-    int nextTabIndex = 0;
-    bool rowsOrganization = false;
-    bool firstOption = true;
-    bool optionVisible = true;
-    bool firstSection = true;
-    int frameHeight = 0;
-    int frameWidth = 0;
-    int nextOptionTop = 32;
-    int nextOptionLeft = 24;
-    int nextTop = 40;
-    int nextLeft = 40;
-    int formHeight = 213;
-    int formWidth = 312;
-    int columnLeft = 40;
-    int rowTop = 40;
     std::string output;
-    int indent = 0;
 
 private:
     void takeTabIndex(int* tabIndex) { *tabIndex = nextTabIndex++; }
+    void placeForm(FormNode* node);
+    void placeCheckBox(FormNode* node);
+    void placeOptionButton(FormNode* node);
     void placeCommandButton(FormNode* node);
     void placeDriveListBox(FormNode* node);
     void placeComboBox(FormNode* node);

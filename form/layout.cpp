@@ -1,7 +1,7 @@
 // The grid layout. Every placement is final when it is made: the form is a
 // grid of sections (columns stacked downwards, or rows running to the right),
-// each control kind has fixed sizes and offsets, and the form grows from 312
-// by 213 up to a screen of 1024 by 768. Integer division rounds toward zero.
+// each control kind has fixed sizes and offsets, and the form grows from its
+// start size up to the screen. Integer division rounds toward zero.
 //
 // No sum here can overflow: heights are checked to at most 5 lines before
 // they are used, and every other term is a small constant added once per
@@ -15,39 +15,101 @@
 
 namespace {
 
-// How far below a row's top edge a text box or check box of n lines stands.
-const int TopOffset[6] = {0, 38, 32, 23, 19, 12};
+// The grid's steps.
+constexpr int ColumnWidth = 226;   // one column to the next
+constexpr int RowHeight = 106;     // one row to the next
+constexpr int Gap = 26;            // below a control in a column; between a label and its box
+constexpr int RowGap = 40;         // after a control in a row
+constexpr int RowMiddle = 48;      // a row's middle line, below its top
+constexpr int BottomRoom = 6;      // below the lowest control, when a column grows the form
+
+// The first section: a row starts higher, a column further right.
+constexpr int FirstRowRise = 16;
+constexpr int FirstRowRoom = 8;
+constexpr int FirstColumnIndent = 53;
+constexpr int FirstColumnRoom = 333;
+
+// The width table: the size words small, medium and large.
+constexpr int SmallWidth = 81;
+constexpr int WidthStep = 40;
+
+// Sizes of the kinds.
+constexpr int ButtonWidth = SmallWidth;   // command and option buttons, labels
+constexpr int ButtonHeight = 33;
+constexpr int LabelWidth = SmallWidth;
+constexpr int OneLineHeight = 21;         // text, check and combo boxes; drive list boxes
+constexpr int ListWidthExtra = 40;        // list boxes beyond the size word's width
+constexpr int DriveWidth = SmallWidth + WidthStep;
+constexpr int ScrollBarThickness = 17;
+constexpr int RowScrollBarHeight = 101;   // a vertical scroll bar in a row, whatever its length
+constexpr int FrameStartWidth = 129;
+constexpr int FrameStartHeight = 97;
+constexpr int OptionColumnWidth = 106;    // a further option column of a frame in a row
+constexpr int OptionRowHeight = 66;       // a further option row of a frame in a column
+constexpr int HiddenOptionTop = 12;       // where a hidden option button is parked
+constexpr int HiddenOptionLeft = 1;
+
+// Heights in lines: a line is 13 pixels (15 in a checked list box or a
+// directory list box) and a box adds its border.
+constexpr int LineHeight = 13;
+constexpr int CheckedLineHeight = 15;
+constexpr int LineBorder = 8;             // text and check boxes
+constexpr int ListBorder = 4;
+constexpr int FileBoxBorder = 6;
+constexpr int MaxLines = 5;
+
+// Where a control stands in a column: its left edge past the column's left.
+constexpr int LabelIndent = 40;
+constexpr int TextBoxIndent = LabelIndent + LabelWidth + Gap;
+constexpr int FrameIndent = 70;
+constexpr int ListIndent = 73;            // list boxes and horizontal scroll bars
+constexpr int ButtonIndent = 92;
+constexpr int BoxIndent = 93;             // check and combo boxes
+constexpr int VerticalBarIndent = 125;
+// How far some kinds move a column down, beyond the Gap rule.
+constexpr int DriveDepth = 60;
+constexpr int ComboDepth = 48;
+constexpr int HorizontalBarDepth = 44;
+
+// Where a control stands in a row: its top edge below the row's top.
+constexpr int ButtonDrop = 32;
+constexpr int BoxDrop = 38;               // drive list and combo boxes
+constexpr int HorizontalBarDrop = 40;
+// A text box or check box of n lines.
+const int TopOffset[MaxLines + 1] = {0, 38, 32, 23, 19, 12};
+// After a labelled text box, beyond the label and the box.
+constexpr int LabelledBoxRoom = 2 * WidthStep;
+// Room to the right of a labelled text box that grows the form.
+constexpr int LabelledBoxRightRoom = 33;
+
+// The form on the screen: where it stands unless placed, which also keeps it
+// off the screen's right and bottom edges.
+constexpr int FormScreenLeft = 4;
+constexpr int FormScreenTop = 23;
 
 int controlWidth(int sizeWord)   // text box, check box, combo box
 {
-    return sizeWord == KwSmall ? 81 : sizeWord == KwMedium ? 121 : 161;
+    return SmallWidth + (sizeWord == KwSmall ? 0 : sizeWord == KwMedium ? WidthStep : 2 * WidthStep);
 }
 
-int scrollBarLength(int sizeWord)
-{
-    return sizeWord == KwSmall ? 161 : sizeWord == KwMedium ? 201 : 241;
-}
+int scrollBarLength(int sizeWord) { return controlWidth(sizeWord) + 2 * WidthStep; }
 
-// How far a text box with its label moves the row on.
-int labelledBoxAdvance(int sizeWord)
-{
-    return sizeWord == KwSmall ? 188 : sizeWord == KwMedium ? 228 : 268;
-}
+// How far a text box with its label moves the row on: the label, the gap
+// and the box.
+int labelledBoxAdvance(int sizeWord) { return LabelWidth + Gap + controlWidth(sizeWord); }
 
 }  // namespace
 
 void FormModel::checkFormSize(std::FILE* stream) const
 {
-    if (formWidth > 1024 || formHeight > 768) {
-        say(stream, "Too many objects on the form");
-        quit(ExitTooLarge);
-    }
+    if (formWidth > ScreenWidth || formHeight > ScreenHeight)
+        fail(stream, ExitTooLarge, "Too many objects on the form");
 }
 
 void FormModel::growDownPlus6(std::FILE* stream)
 {
     if (nextTop >= formHeight) {
-        formHeight = nextTop + 6;
+        formHeight = nextTop + BottomRoom;
         checkFormSize(stream);
     }
 }
@@ -71,30 +133,32 @@ void FormModel::growRight(std::FILE* stream)
 void FormModel::installSection()
 {
     if (firstSection) {
+        // Neither growth below can happen from the start values (a row at 24
+        // in a form 213 high, a column at 93 in one 312 wide).
         if (rowsOrganization) {
-            rowTop -= 16;
+            rowTop -= FirstRowRise;
             if (rowTop >= formHeight) {
-                formHeight = rowTop + 8;
+                formHeight = rowTop + FirstRowRoom;
                 checkFormSize(stderr);
             }
         } else {
-            nextLeft += 53;
+            nextLeft += FirstColumnIndent;
             if (nextLeft >= formWidth) {
-                formWidth = nextLeft + 333;
+                formWidth = nextLeft + FirstColumnRoom;
                 checkFormSize(stderr);
             }
         }
     } else if (rowsOrganization) {   // a new row; no size check here
-        nextLeft = 40;
-        nextTop += 105;
-        rowTop += 106;
-        formHeight = rowTop + 105;
+        nextLeft = Margin;
+        nextTop += RowHeight - 1;
+        rowTop += RowHeight;
+        formHeight = rowTop + RowHeight - 1;
     } else {                         // a new column
-        nextTop = 40;
-        nextLeft += 226;
-        columnLeft += 226;
-        if (columnLeft + 226 >= formWidth) {
-            formWidth += 266;
+        nextTop = Margin;
+        nextLeft += ColumnWidth;
+        columnLeft += ColumnWidth;
+        if (columnLeft + ColumnWidth >= formWidth) {
+            formWidth += ColumnWidth + Margin;
             std::printf("FormWidth = %d\n", formWidth);
             checkFormSize(stderr);
         }
@@ -102,21 +166,47 @@ void FormModel::installSection()
     firstSection = false;
 }
 
+// The form stands at its default screen place until its location is known.
+void FormModel::placeForm(FormNode* node)
+{
+    FormRecord& f = node->props.form;
+    f.screenLeft = FormScreenLeft;
+    f.screenTop = FormScreenTop;
+    f.clientHeight = f.scaleHeight = formHeight;
+    f.clientWidth = f.scaleWidth = formWidth;
+}
+
+// Width and place come with the width attribute.
+void FormModel::placeCheckBox(FormNode* node)
+{
+    takeTabIndex(&node->props.button.tabIndex);
+    node->props.button.height = OneLineHeight;
+}
+
+// Its place comes when the option button is finished.
+void FormModel::placeOptionButton(FormNode* node)
+{
+    ButtonRecord& b = node->props.button;
+    takeTabIndex(&b.tabIndex);
+    b.height = ButtonHeight;
+    b.width = ButtonWidth;
+}
+
 void FormModel::placeCommandButton(FormNode* node)
 {
     ButtonRecord& b = node->props.button;
     takeTabIndex(&b.tabIndex);
-    b.height = 33;
-    b.width = 81;
+    b.height = ButtonHeight;
+    b.width = ButtonWidth;
     if (rowsOrganization) {
-        b.top = rowTop + 32;
+        b.top = rowTop + ButtonDrop;
         b.left = nextLeft;
-        nextLeft += b.width + 40;
+        nextLeft += b.width + RowGap;
         growRight(stdout);
     } else {
         b.top = nextTop;
-        b.left = columnLeft + 92;
-        nextTop += b.height + 26;
+        b.left = columnLeft + ButtonIndent;
+        nextTop += b.height + Gap;
         growDownPlus6(stdout);
     }
 }
@@ -124,32 +214,32 @@ void FormModel::placeCommandButton(FormNode* node)
 void FormModel::placeDriveListBox(FormNode* node)
 {
     FileBoxRecord& d = node->props.fileBox;
-    d.height = 21;
+    d.height = OneLineHeight;
     takeTabIndex(&d.tabIndex);
     if (rowsOrganization) {
-        d.top = rowTop + 38;
+        d.top = rowTop + BoxDrop;
         d.left = nextLeft;
-        nextLeft += 161;
+        nextLeft += DriveWidth + RowGap;
         growRight(stderr);
     } else {
         d.top = nextTop;
-        d.left = columnLeft + 73;
-        nextTop += 60;
+        d.left = columnLeft + ListIndent;
+        nextTop += DriveDepth;
         growDownPlus6(stderr);
     }
-    d.width = 121;
+    d.width = DriveWidth;
 }
 
 void FormModel::placeComboBox(FormNode* node)
 {
     ComboBoxRecord& c = node->props.comboBox;
     takeTabIndex(&c.tabIndex);
-    c.height = 21;
+    c.height = OneLineHeight;
     if (rowsOrganization) {
-        c.top = rowTop + 38;
+        c.top = rowTop + BoxDrop;
     } else {
         c.top = nextTop;
-        nextTop += 48;
+        nextTop += ComboDepth;
         growDownPlus6(stdout);
     }
 }
@@ -160,10 +250,10 @@ void FormModel::placeTextBox(FormNode* node)
 {
     TextBoxRecord& t = node->props.textBox;
     takeTabIndex(&t.tabIndex);
-    t.height = 21;
-    t.left = nextLeft + 107;
+    t.height = OneLineHeight;
+    t.left = nextLeft + LabelWidth + Gap;
     t.top = nextTop;
-    t.width = 81;
+    t.width = SmallWidth;
 }
 
 // The label of a text box, whose box is already placed.
@@ -172,32 +262,31 @@ void FormModel::placeLabel(FormNode* node)
     LabelRecord& l = node->props.label;
     const TextBoxRecord& box = node->father->props.textBox;
     takeTabIndex(&l.tabIndex);
-    l.height = 33;
+    l.height = ButtonHeight;
     l.left = nextLeft;
-    l.width = 81;
+    l.width = LabelWidth;
     if (!rowsOrganization) {
         l.top = box.top;
-        l.left = columnLeft + 40 - (box.width - 81) / 2;
+        l.left = columnLeft + LabelIndent - (box.width - SmallWidth) / 2;
         growDownPlus6(stderr);
     } else {
-        const FormNode* widthNode = node->father->son(3);
-        nextLeft += labelledBoxAdvance(widthNode->firstSon->symbol);
-        l.top = rowTop + 32;
+        const FormNode* widthAttribute = node->father->widthAttribute();
+        nextLeft += labelledBoxAdvance(widthAttribute->firstSon->symbol);
+        l.top = rowTop + ButtonDrop;
         if (nextLeft >= formWidth) {
-            formWidth = nextLeft + 33;
+            formWidth = nextLeft + LabelledBoxRightRoom;
             checkFormSize(stderr);
         }
     }
+    nextLeft += LabelledBoxRoom;
 }
 
 void FormModel::installHeight(FormNode* node, int symbol)
 {
     const std::int64_t n = symtab.valueOf(symbol);
-    const std::int64_t lineHeight = 13 * n + 8;
-    if (lineHeight > 73) {
-        say(stderr, "Height cannot exceed 5 lines");
-        quit(ExitSourceError);
-    }
+    const std::int64_t lineHeight = LineHeight * n + LineBorder;
+    if (lineHeight > LineHeight * MaxLines + LineBorder)
+        fail(stderr, ExitSourceError, "Height cannot exceed 5 lines");
     const int lines = static_cast<int>(n);
     const int h = static_cast<int>(lineHeight);
     Box box = boxOf(node);
@@ -208,23 +297,23 @@ void FormModel::installHeight(FormNode* node, int symbol)
         // No offset is given for 0 lines; such a box is centred on the
         // row's middle line as the list boxes are.
         if (rowsOrganization)
-            *box.top = rowTop + (lines > 0 ? TopOffset[lines] : 48 - h / 2);
+            *box.top = rowTop + (lines > 0 ? TopOffset[lines] : RowMiddle - h / 2);
         break;
     case KindListBox:
         // Style 1 is the list with check boxes; every other style is declared
         // a plain list box, so it takes the plain list's height.
         if (node->props.listBox.style == 1)
-            *box.height = 15 * lines + 4;
+            *box.height = CheckedLineHeight * lines + ListBorder;
         else
-            *box.height = 13 * lines + 4;
+            *box.height = LineHeight * lines + ListBorder;
         if (rowsOrganization)
-            *box.top = rowTop + 48 - *box.height / 2;
+            *box.top = rowTop + RowMiddle - *box.height / 2;
         break;
     case KindFileListBox:
     case KindDirListBox:
-        *box.height = node->kind == KindFileListBox ? 13 * lines + 6 : 15 * lines + 6;
+        *box.height = (node->kind == KindFileListBox ? LineHeight : CheckedLineHeight) * lines + FileBoxBorder;
         if (rowsOrganization)
-            *box.top = rowTop + 48 - *box.height / 2;
+            *box.top = rowTop + RowMiddle - *box.height / 2;
         break;
     default:   // the grammar gives no other kind a height
         box.top = nullptr;
@@ -233,7 +322,7 @@ void FormModel::installHeight(FormNode* node, int symbol)
     if (!rowsOrganization) {
         if (box.top != nullptr) {
             *box.top = nextTop;
-            nextTop += h + 26;   // the line height, not the box's own
+            nextTop += h + Gap;   // the line height, not the box's own
         }
         growDown(stderr);
     }
@@ -242,27 +331,27 @@ void FormModel::installHeight(FormNode* node, int symbol)
 void FormModel::installWidth(FormNode* node, int symbol)
 {
     const int w = controlWidth(symbol);
-    const int listWidth = w + 40;   // list, file and directory list boxes
+    const int listWidth = w + ListWidthExtra;   // list, file and directory list boxes
     Box box = boxOf(node);
     switch (node->kind) {
     case KindCheckBox:
         *box.width = w;
-        *box.left = rowsOrganization ? nextLeft : columnLeft + 93 - (w - 81) / 2;
-        nextLeft += w + 40;
+        *box.left = rowsOrganization ? nextLeft : columnLeft + BoxIndent - (w - SmallWidth) / 2;
+        nextLeft += w + RowGap;
         break;
     case KindComboBox:
         *box.width = w;
         if (rowsOrganization) {
             *box.left = nextLeft;
-            nextLeft += w + 40;
+            nextLeft += w + RowGap;
         } else {
-            *box.left = columnLeft + 93 - (w - 81) / 2;
+            *box.left = columnLeft + BoxIndent - (w - SmallWidth) / 2;
         }
         break;
     case KindTextBox:   // in rows the label moves the row on
         *box.width = w;
         if (!rowsOrganization)
-            *box.left = columnLeft + 147 - (w - 81) / 2;
+            *box.left = columnLeft + TextBoxIndent - (w - SmallWidth) / 2;
         break;
     case KindListBox:
     case KindFileListBox:
@@ -270,9 +359,9 @@ void FormModel::installWidth(FormNode* node, int symbol)
         *box.width = listWidth;
         if (rowsOrganization) {
             *box.left = nextLeft;
-            nextLeft += listWidth + 40;
+            nextLeft += listWidth + RowGap;
         } else {
-            *box.left = columnLeft + 73 - (listWidth - 121) / 2;
+            *box.left = columnLeft + ListIndent - (listWidth - (SmallWidth + ListWidthExtra)) / 2;
         }
         break;
     default:
@@ -287,30 +376,30 @@ void FormModel::installLength(FormNode* node, int symbol)
     const int length = scrollBarLength(symbol);
     ScrollBarRecord& s = node->props.scrollBar;
     if (s.horizontal) {
-        s.height = 17;
+        s.height = ScrollBarThickness;
         if (rowsOrganization) {
             s.width = length;
-            s.top = rowTop + 40;
+            s.top = rowTop + HorizontalBarDrop;
             s.left = nextLeft;
-            nextLeft += length + 40;
+            nextLeft += length + RowGap;
         } else {
-            s.width = 121;   // whatever the length word
-            s.left = columnLeft + 73;
+            s.width = DriveWidth;   // whatever the length word
+            s.left = columnLeft + ListIndent;
             s.top = nextTop;
-            nextTop += 44;
+            nextTop += HorizontalBarDepth;
         }
     } else {
-        s.width = 17;
+        s.width = ScrollBarThickness;
         if (rowsOrganization) {
-            s.height = 101;
-            s.top = rowTop + 48 - 101 / 2;
+            s.height = RowScrollBarHeight;
+            s.top = rowTop + RowMiddle - RowScrollBarHeight / 2;
             s.left = nextLeft;
-            nextLeft += 17 + 40;
+            nextLeft += ScrollBarThickness + RowGap;
         } else {
             s.height = length;
-            s.left = columnLeft + 125;
+            s.left = columnLeft + VerticalBarIndent;
             s.top = nextTop;
-            nextTop += length + 26;
+            nextTop += length + Gap;
         }
     }
     growRight(stderr);
@@ -319,39 +408,45 @@ void FormModel::installLength(FormNode* node, int symbol)
 
 // The first visible option button fits the frame's start size; each further
 // visible one adds an option column (rows) or an option row (columns).
+void FormModel::startFrame()
+{
+    frameHeight = FrameStartHeight;
+    frameWidth = FrameStartWidth;
+}
+
 void FormModel::widenFrame()
 {
     if (optionVisible)
-        frameWidth += 106;
+        frameWidth += OptionColumnWidth;
 }
 
 void FormModel::deepenFrame()
 {
     if (optionVisible)
-        frameHeight += 66;
+        frameHeight += OptionRowHeight;
 }
 
 // Option buttons stand relative to their frame; a visible one takes the
 // cursor's place and moves it by one option column or row, a hidden one is
-// parked at (1, 12) and leaves the cursor alone.
+// parked near the frame's corner and leaves the cursor alone.
 static void placeOption(FormNode* node, bool visible, int& cursor, int step, int top, int left)
 {
     ButtonRecord& b = node->props.button;
     b.visible = visible ? 1 : 0;
-    b.top = visible ? top : 12;
-    b.left = visible ? left : 1;
+    b.top = visible ? top : HiddenOptionTop;
+    b.left = visible ? left : HiddenOptionLeft;
     if (visible)
         cursor += step;
 }
 
 void FormModel::placeOptionInRow(FormNode* node)
 {
-    placeOption(node, optionVisible, nextOptionLeft, 106, nextOptionTop, nextOptionLeft);
+    placeOption(node, optionVisible, nextOptionLeft, OptionColumnWidth, nextOptionTop, nextOptionLeft);
 }
 
 void FormModel::placeOptionInColumn(FormNode* node)
 {
-    placeOption(node, optionVisible, nextOptionTop, 66, nextOptionTop, nextOptionLeft);
+    placeOption(node, optionVisible, nextOptionTop, OptionRowHeight, nextOptionTop, nextOptionLeft);
 }
 
 // A frame takes its tab index after its option buttons have taken theirs.
@@ -364,12 +459,12 @@ void FormModel::finishFrame(FormNode* node)
     if (rowsOrganization) {
         f.top = rowTop;
         f.left = nextLeft;
-        nextLeft += frameWidth + 40;
+        nextLeft += frameWidth + RowGap;
         growRight(stdout);
     } else {
         f.top = nextTop;
-        f.left = columnLeft + 70;
-        nextTop += frameHeight + 26;
+        f.left = columnLeft + FrameIndent;
+        nextTop += frameHeight + Gap;
         growDownPlus6(stdout);
     }
 }
@@ -379,15 +474,15 @@ void FormModel::setFormDimensions(FormNode* node)
     FormRecord& f = node->props.form;
     f.scaleHeight = f.clientHeight = formHeight;
     f.scaleWidth = f.clientWidth = formWidth;
-    const FormNode* location = node->son(2);
+    const FormNode* location = node->location();
     const int vertical = location->son(1)->symbol;
     const int horizontal = location->son(2)->symbol;
     if (vertical == KwMiddle)
-        f.screenTop = (768 - formHeight) / 2;
+        f.screenTop = (ScreenHeight - formHeight) / 2;
     else if (vertical == KwBottom)
-        f.screenTop = 745 - formHeight;
+        f.screenTop = ScreenHeight - FormScreenTop - formHeight;
     if (horizontal == KwCenter)
-        f.screenLeft = (1024 - formWidth) / 2;
+        f.screenLeft = (ScreenWidth - formWidth) / 2;
     else if (horizontal == KwRight)
-        f.screenLeft = 1020 - formWidth;
+        f.screenLeft = ScreenWidth - FormScreenLeft - formWidth;
 }

@@ -113,32 +113,21 @@ void FormModel::reset()
 {
     releaseTree(root);
     root = newNode(KwForm);
-    nextTabIndex = 0;
-    rowsOrganization = false;
-    firstOption = optionVisible = firstSection = true;
-    frameHeight = frameWidth = 0;
-    nextOptionTop = 32;
-    nextOptionLeft = 24;
-    nextTop = nextLeft = columnLeft = rowTop = 40;
-    formHeight = 213;
-    formWidth = 312;
+    static_cast<LayoutState&>(*this) = LayoutState{};
+    static_cast<FrameState&>(*this) = FrameState{};
     output.clear();
-    indent = 0;
 }
 
-void FormModel::installObject(FormNode* node, int kind)
+void FormModel::installObject(FormNode* node, ObjectKind kind)
 {
     node->kind = kind;
     PropertyRecord& p = node->props;
     switch (kind) {
     case KindForm:
-        p.form.screenLeft = 4;
-        p.form.screenTop = 23;
         p.form.startPosition = 3;
         p.form.text[0] = '\0';
         copyText(p.form.topic, "\"Form1\"");
-        p.form.clientHeight = p.form.scaleHeight = formHeight;
-        p.form.clientWidth = p.form.scaleWidth = formWidth;
+        placeForm(node);
         break;
     case KindDriveListBox:
         placeDriveListBox(node);
@@ -153,8 +142,7 @@ void FormModel::installObject(FormNode* node, int kind)
         placeCommandButton(node);
         break;
     case KindCheckBox:
-        takeTabIndex(&p.button.tabIndex);
-        p.button.height = 21;
+        placeCheckBox(node);
         break;
     case KindFileListBox:
     case KindDirListBox:
@@ -171,7 +159,7 @@ void FormModel::installObject(FormNode* node, int kind)
     }
 }
 
-void FormModel::installObjectWithText(FormNode* node, int kind, int symbol)
+void FormModel::installObjectWithText(FormNode* node, ObjectKind kind, int symbol)
 {
     node->kind = kind;
     PropertyRecord& p = node->props;
@@ -183,12 +171,9 @@ void FormModel::installObjectWithText(FormNode* node, int kind, int symbol)
     case KindLabel:
         placeLabel(node);
         copyText(p.label.text, symtab.nameOf(symbol));
-        nextLeft += 80;
         break;
     case KindOptionButton:
-        takeTabIndex(&p.button.tabIndex);
-        p.button.height = 33;
-        p.button.width = 81;
+        placeOptionButton(node);
         copyText(p.button.text, symtab.nameOf(symbol));
         optionVisible = true;
         break;
@@ -250,16 +235,4 @@ void FormModel::installValue(FormNode* node, int symbol) { node->props.scrollBar
 void FormModel::installSmallChange(FormNode* node, int symbol) { node->props.scrollBar.smallChange = symtab.valueOf(symbol); }
 void FormModel::installLargeChange(FormNode* node, int symbol) { node->props.scrollBar.largeChange = symtab.valueOf(symbol); }
 
-void FormModel::startFrame()
-{
-    frameHeight = 97;
-    frameWidth = 129;
-}
-
-void FormModel::resetFrameState()
-{
-    nextOptionTop = 32;
-    nextOptionLeft = 24;
-    optionVisible = true;
-    firstOption = true;
-}
+void FormModel::resetFrameState() { static_cast<FrameState&>(*this) = FrameState{}; }

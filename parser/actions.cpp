@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "codegen/codegen.h"
 #include "form/form.h"
 #include "parser/parser.h"
 #include "symbols/symbols.h"
@@ -15,36 +16,6 @@ namespace {
 constexpr std::size_t CaptionMax = TextField - 1;
 
 FormNode* up(FormNode* node) { return node->father; }
-
-// Members that the generated form class declares or uses on itself: a control
-// of that name would clash with them, brackets or not.
-const char* const classMembers[] = {
-    "autoscalebasesize", "clientsize", "components", "controls", "dispose",
-    "initializecomponent", "name", "resumelayout", "suspendlayout", "text"};
-
-// Namespaces that the generated code names; a form or control of that name hides them.
-const char* const usedNamespaces[] = {"microsoft", "system"};
-
-bool isOneOf(const char* name, const char* const* list, std::size_t count)
-{
-    for (std::size_t i = 0; i < count; ++i)
-        if (std::strcmp(name, list[i]) == 0)
-            return true;
-    return false;
-}
-
-// The number of a generated label name ("lbl" and a number without leading
-// zeros), or -1 for any other name.
-int labelNumberOf(const char* name)
-{
-    if (std::strncmp(name, "lbl", 3) != 0 || name[3] < '0' || name[3] > '9' ||
-        (name[3] == '0' && name[4] != '\0'))
-        return -1;
-    for (const char* c = name + 3; *c != '\0'; ++c)
-        if (*c < '0' || *c > '9' || c - name > 12)
-            return -1;
-    return std::atoi(name + 3);
-}
 
 }  // namespace
 
@@ -61,9 +32,9 @@ void Parser::declareObject(ObjectType objectType)
     if (symtab.objectTypeOf(lastAttribute) != TypeUnknown)
         parseError("Redeclared Object name");
     const char* name = symtab.nameOf(lastAttribute);
-    if (isOneOf(name, classMembers, std::size(classMembers)))
+    if (isClassMember(name))
         parseError("Object name is taken by a member of the generated form class");
-    if (isOneOf(name, usedNamespaces, std::size(usedNamespaces)))
+    if (isUsedNamespace(name))
         parseError("Object name hides a namespace of the generated code");
     int label = labelNumberOf(name);
     if (label >= 0 && label < static_cast<int>(labelNumbers.size()) && labelNumbers[label])
@@ -75,13 +46,12 @@ void Parser::declareObject(ObjectType objectType)
 // may have; the number is noted so that no later object takes it.
 void Parser::claimLabelName()
 {
-    const int number = form.nextTabIndex;
-    char name[16];
-    std::snprintf(name, sizeof name, "lbl%d", number);
+    const int number = form.nextLabelNumber();
+    const std::string name = labelName(number);
     int symbol;
-    if (symtab.lookup(name, symbol) && symtab.symbolTypeOf(symbol) == SymObject) {
+    if (symtab.lookup(name.c_str(), symbol) && symtab.symbolTypeOf(symbol) == SymObject) {
         char message[80];
-        std::snprintf(message, sizeof message, "Generated label name %s is taken by an object", name);
+        std::snprintf(message, sizeof message, "Generated label name %s is taken by an object", name.c_str());
         parseError(message);
     }
     if (labelNumbers.size() <= static_cast<std::size_t>(number))
@@ -91,14 +61,14 @@ void Parser::claimLabelName()
 
 // The control node declares the name just matched, takes it as its first
 // son, and only then gets its kind, which places it.
-void Parser::declareControl(ObjectType objectType, int kind)
+void Parser::declareControl(ObjectType objectType, ObjectKind kind)
 {
     declareObject(objectType);
     addSon(currentNode, lastAttribute);
     form.installObject(currentNode, kind);
 }
 
-void Parser::declareControlWithText(ObjectType objectType, int kind)
+void Parser::declareControlWithText(ObjectType objectType, ObjectKind kind)
 {
     declareObject(objectType);
     addSon(currentNode, lastAttribute);
@@ -126,7 +96,7 @@ void Parser::performAction(int action)
         form.setFormDimensions(n);
         break;
     case AcSetFormName:
-        if (isOneOf(symtab.nameOf(a), usedNamespaces, std::size(usedNamespaces)))
+        if (isUsedNamespace(symtab.nameOf(a)))
             parseError("Form name hides a namespace of the generated code");
         n = form.root;
         addSon(n, a);

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "form/form.h"
 #include "scanner/scanner.h"
 #include "symbols/symbols.h"
 
@@ -161,8 +162,8 @@ private:
     void expand(const ParseStackEntry& entry);
     void performAction(int action);
     void declareObject(ObjectType objectType);
-    void declareControl(ObjectType objectType, int kind);
-    void declareControlWithText(ObjectType objectType, int kind);
+    void declareControl(ObjectType objectType, ObjectKind kind);
+    void declareControlWithText(ObjectType objectType, ObjectKind kind);
     using AttributeSetter = void (FormModel::*)(FormNode*, int);
     void installAttribute(AttributeSetter setter);
     void expectQuotedText() const;

@@ -47,7 +47,7 @@ Geometry geometry(const char* name)
 
 Geometry labelOf(const char* box)
 {
-    FormNode* n = find(form.root, box)->son(4);
+    FormNode* n = find(form.root, box)->label();
     Box b = boxOf(n);
     EXPECT_EQ(n->kind, KindLabel);
     return {*b.left, *b.top, *b.width, *b.height, *b.tabIndex};
@@ -311,9 +311,9 @@ TEST(Model, TreeShape)
     EXPECT_EQ(currentNode, root);
     EXPECT_STREQ(symtab.nameOf(root->son(1)->symbol), "demo");
     EXPECT_STREQ(symtab.nameOf(root->son(2)->symbol), "location");
-    EXPECT_STREQ(symtab.nameOf(root->son(2)->son(1)->symbol), "top");
+    EXPECT_STREQ(symtab.nameOf(root->location()->son(1)->symbol), "top");
     EXPECT_STREQ(symtab.nameOf(root->son(2)->son(2)->symbol), "left");
-    EXPECT_STREQ(symtab.nameOf(root->son(3)->symbol), "\"Demo\"");
+    EXPECT_STREQ(symtab.nameOf(root->caption()->symbol), "\"Demo\"");
     EXPECT_STREQ(symtab.nameOf(root->son(4)->symbol), "columns");
     FormNode* sect = root->son(5);
     EXPECT_STREQ(symtab.nameOf(sect->symbol), "section");
@@ -324,8 +324,8 @@ TEST(Model, TreeShape)
     EXPECT_STREQ(symtab.nameOf(box->son(1)->symbol), "t");
     EXPECT_STREQ(symtab.nameOf(box->son(2)->symbol), "1");
     EXPECT_STREQ(symtab.nameOf(box->son(3)->symbol), "width");
-    EXPECT_STREQ(symtab.nameOf(box->son(3)->son(1)->symbol), "small");
-    EXPECT_EQ(box->son(4)->kind, KindLabel);
+    EXPECT_STREQ(symtab.nameOf(box->widthAttribute()->son(1)->symbol), "small");
+    EXPECT_EQ(box->label()->kind, KindLabel);
     EXPECT_EQ(box->son(4)->firstSon, nullptr);
     EXPECT_STREQ(box->son(4)->props.label.text, "\"L\"");
     EXPECT_EQ(box->props.textBox.multiLine, 1);
@@ -396,4 +396,21 @@ TEST(Model, TheExampleSource)
     EXPECT_EQ(formRecord().clientHeight, 341);
     EXPECT_EQ(formRecord().screenTop, (768 - 341) / 2);
     EXPECT_EQ(formRecord().screenLeft, (1024 - 844) / 2);
+}
+
+// A control may not take the name of a member that the generated class
+// declares or uses on itself, in any letter case; brackets would not help.
+TEST(Model, ControlsNamedLikeMembersOfTheClassAreRefused)
+{
+    for (const char* name : {"autoscalebasesize", "clientsize", "components", "controls", "dispose",
+                             "InitializeComponent", "name", "resumelayout", "suspendlayout", "TEXT"}) {
+        ParseResult r = parseSource(formWith("columns", section(std::string("commandbutton ok\ncaption = \"OK\"\nend\n") +
+                                                                "checkbox " + name + "\ncaption = \"C\"\n")));
+        EXPECT_EQ(r.status, 4) << name;
+        EXPECT_EQ(r.out, "Object name is taken by a member of the generated form class on line 10\n") << name;
+        EXPECT_EQ(r.err, "") << name;
+    }
+    // Names that merely start like one are free.
+    accept(formWith("columns", section("checkbox texts\ncaption = \"C\"\nheight = 1\nwidth = small\nend\n"
+                                       "checkbox names\ncaption = \"C\"\nheight = 1\nwidth = small\nend\n")));
 }

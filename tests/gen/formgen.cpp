@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "scanner/scanner.h"
+
 namespace {
 
 std::uint64_t state;
@@ -28,17 +30,9 @@ std::uint32_t next()   // xorshift64*: the same numbers everywhere
 int pick(int n) { return static_cast<int>(next() % static_cast<std::uint32_t>(n)); }
 bool chance(int percent) { return pick(100) < percent; }
 
-const char* const keywords[] = {
-    "beginlabel", "bottom", "caption", "center", "checkbox", "commandbutton", "columns", "combobox",
-    "dirlistbox", "drivelistbox", "endlabel", "end", "false", "filelistbox", "form", "frame", "height",
-    "horizontal", "interval", "label", "large", "largechange", "left", "length", "listbox", "location",
-    "max", "medium", "middle", "midlabel", "min", "optionbutton", "organization", "orientation", "right",
-    "rows", "scrollbar", "section", "small", "smallchange", "sorted", "style", "textbox", "timer", "top",
-    "true", "value", "vertical", "visible", "width"};
-
 // Names that Visual Basic takes only escaped: its reserved words, and names
 // of types and namespaces nearby. (Names the compiler refuses, such as the
-// form class's own members, have cases of their own.)
+// form class's own members, are tested on their own.)
 const char* const awkward[] = {
     "next", "class", "sub", "me", "new", "string", "integer", "dim", "step", "to", "and", "or", "not",
     "mod", "nothing", "error", "stop", "option", "each", "select", "case", "if", "then", "else", "loop",
@@ -73,6 +67,7 @@ std::string lower(std::string s)
     return s;
 }
 
+// The compiler's own keyword table, so that no keyword is ever drawn as a name.
 bool isKeyword(const std::string& w)
 {
     for (const char* k : keywords)
