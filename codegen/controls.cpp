@@ -35,7 +35,10 @@ const char* typeOf(const FormNode* control)
 void VbWriter::declare(const FormNode* control)
 {
     writeIndent();
-    *this << "Friend WithEvents ";
+    // A field named like a member of the Form base class hides it on purpose.
+    const bool shadows =
+        control->kind != KindLabel && baseMemberOf(symtab.nameOf(control->nameNode()->symbol)) >= 0;
+    *this << (shadows ? "Friend Shadows WithEvents " : "Friend WithEvents ");
     name(control);
     *this << " As " << typeOf(control);
     endLine();

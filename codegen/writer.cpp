@@ -36,6 +36,20 @@ void VbWriter::plainName(const FormNode* control)
         symtab.writeName(control->nameNode()->symbol, out);
 }
 
+void VbWriter::self(BaseMember member)
+{
+    *this << ((shadowed >> member & 1u) != 0 ? "MyBase." : "Me.");
+}
+
+void VbWriter::noteShadowed(const FormNode* control)
+{
+    if (control->kind == KindLabel)
+        return;
+    const int member = baseMemberOf(symtab.nameOf(control->nameNode()->symbol));
+    if (member >= 0)
+        shadowed |= 1u << member;
+}
+
 void VbWriter::line(const char* text)
 {
     writeIndent();
@@ -94,6 +108,16 @@ void FormModel::writeClass()
 {
     const FormNode* formName = root->nameNode();
     VbWriter w(output, 4);
+    std::vector<const char*> texts{symtab.nameOf(root->caption()->symbol)};
+    walkControls(root, [&](const FormNode* c) {
+        if (c->kind == KindLabel)
+            texts.push_back(c->props.label.text);
+        else if (c->kind == KindCommandButton || c->kind == KindCheckBox || c->kind == KindFrame ||
+                 c->kind == KindOptionButton)
+            texts.push_back(c->props.button.text);
+        w.noteShadowed(c);
+    });
+    w.reading = textReading(texts);
     output += "Public Class ";
     writeIdentifier(formName->symbol, output);
     output += '\n';
@@ -108,11 +132,17 @@ void FormModel::writeClass()
         w.line("Me.components = New System.ComponentModel.Container()");
     walkControls(root, [&](const FormNode* c) { w.create(c); });
     walkControls(root, [&](const FormNode* c) { w.frameLine(c, ".SuspendLayout()"); });
-    w.line("Me.SuspendLayout()");
+    w.writeIndent();
+    w.self(BaseSuspendLayout);
+    w << "SuspendLayout()";
+    w.endLine();
     walkControls(root, [&](const FormNode* c) { w.writeBlock(c); });
     w.writeFormBlock(root);
     walkControls(root, [&](const FormNode* c) { w.frameLine(c, ".ResumeLayout(False)"); });
-    w.line("Me.ResumeLayout(False)");
+    w.writeIndent();
+    w.self(BaseResumeLayout);
+    w << "ResumeLayout(False)";
+    w.endLine();
     output += classTail;
 }
 
@@ -126,24 +156,31 @@ void VbWriter::writeFormBlock(const FormNode* root)
     plainName(root);
     endLine();
     line("'");
-    line("Me.AutoScaleBaseSize = New System.Drawing.Size(5, 13)");
     writeIndent();
-    *this << "Me.ClientSize = New System.Drawing.Size(" << root->props.form.clientWidth << ", "
+    self(BaseAutoScaleBaseSize);
+    *this << "AutoScaleBaseSize = New System.Drawing.Size(5, 13)";
+    endLine();
+    writeIndent();
+    self(BaseClientSize);
+    *this << "ClientSize = New System.Drawing.Size(" << root->props.form.clientWidth << ", "
       << root->props.form.clientHeight << ")";
     endLine();
     writeIndent();
-    *this << "Me.Controls.AddRange(New System.Windows.Forms.Control() {";
+    self(BaseControls);
+    *this << "Controls.AddRange(New System.Windows.Forms.Control() {";
     walkControls(root, [this](const FormNode* c) { listControl(c); });
     *this << "})";
     endLine();
     writeIndent();
-    *this << "Me.Name = \"";
+    self(BaseName);
+    *this << "Name = \"";
     plainName(root);
     *this << "\"";
     endLine();
     writeIndent();
-    *this << "Me.Text = ";
-    symtab.writeName(root->caption()->symbol, out);
+    self(BaseText);
+    *this << "Text = ";
+    text(symtab.nameOf(root->caption()->symbol));
     endLine();
 }
 

@@ -33,7 +33,7 @@ void Parser::declareObject(ObjectType objectType)
         parseError("Redeclared Object name");
     const char* name = symtab.nameOf(lastAttribute);
     if (isClassMember(name))
-        parseError("Object name is taken by a member of the generated form class");
+        parseError(("Object name " + std::string(name) + " is taken: the generated form class declares it itself").c_str());
     if (isUsedNamespace(name))
         parseError("Object name hides a namespace of the generated code");
     int label = labelNumberOf(name);
