@@ -96,7 +96,7 @@ void Parser::expectFramework(const char* keyword) const
         checkFailed(ErrFramework,
                     "Drive, directory and file list boxes exist only on .NET Framework: target .NET "
                     "Framework (for example net48)",
-                    quoted(keyword) + " " + quoted(matchedText()) +
+                    keyword + (" " + quoted(matchedText())) +
                         ": the VB6 drive, directory and file list boxes exist only on .NET Framework;"
                         " target .NET Framework (for example net48)");
 }
