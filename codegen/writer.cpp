@@ -187,11 +187,12 @@ void VbWriter::writeFormBlock(const FormNode* root)
 namespace {
 
 // The one refusal of the writer: the temporary file, if any, goes first.
-[[noreturn]] void refuse(const char* temporary, const char* message)
+[[noreturn]] void refuse(const char* temporary, ErrorCode code, const char* message)
 {
     if (temporary != nullptr)
         ::unlink(temporary);
-    fail(stderr, ExitUsage, message);
+    fail(code, stderr, message,
+         std::string(code == ErrOutputOpen ? "cannot open '" : "cannot write '") + outputPath + "'");
 }
 
 // The mode a newly created file would get, or the mode of the file replaced.
@@ -207,26 +208,26 @@ mode_t outputMode(const char* path)
 
 }  // namespace
 
-// The class goes to a temporary file beside the target, which replaces
-// basename + ".vb" only once it is complete and closed: a failed run leaves
-// an earlier file exactly as it was.
+// The class goes to a temporary file beside the target, which replaces the
+// output file (the source's path with ".vb", or the one named by -o) only
+// once it is complete and closed: a failed run leaves an earlier file exactly
+// as it was.
 void FormModel::generate()
 {
-    using kavel::basename;
     output.clear();
     output.reserve(16384);
     writeClass();
 
-    std::strcat(basename, ".vb");
+    const char* target = outputPath.c_str();
     struct stat st;
-    if (::stat(basename, &st) == 0 && S_ISDIR(st.st_mode))
-        refuse(nullptr, "Couldn't open a .vb");
-    char temporary[sizeof basename + 8];
-    std::snprintf(temporary, sizeof temporary, "%s.XXXXXX", basename);
+    if (::stat(target, &st) == 0 && S_ISDIR(st.st_mode))
+        refuse(nullptr, ErrOutputOpen, "Couldn't open a .vb");
+    std::string temporaryName = outputPath + ".XXXXXX";
+    char* temporary = temporaryName.data();
     int fd = ::mkstemp(temporary);
     if (fd < 0)
-        refuse(nullptr, "Couldn't open a .vb");
-    ::fchmod(fd, outputMode(basename));
+        refuse(nullptr, ErrOutputOpen, "Couldn't open a .vb");
+    ::fchmod(fd, outputMode(target));
     const char* data = output.data();
     std::size_t left = output.size();
     while (left > 0) {
@@ -235,13 +236,13 @@ void FormModel::generate()
             continue;
         if (written <= 0) {
             ::close(fd);
-            refuse(temporary, "Couldn't write a .vb");
+            refuse(temporary, ErrOutputWrite, "Couldn't write a .vb");
         }
         data += written;
         left -= static_cast<std::size_t>(written);
     }
     if (::close(fd) != 0)
-        refuse(temporary, "Couldn't write a .vb");
-    if (::rename(temporary, basename) != 0)
-        refuse(temporary, "Couldn't open a .vb");
+        refuse(temporary, ErrOutputWrite, "Couldn't write a .vb");
+    if (::rename(temporary, target) != 0)
+        refuse(temporary, ErrOutputOpen, "Couldn't open a .vb");
 }
