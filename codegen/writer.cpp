@@ -1,14 +1,10 @@
 // The class text and the file it goes to.
-#include <cerrno>
 #include <charconv>
-#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "codegen/codegen.h"
 #include "driver/driver.h"
+#include "platform/platform.h"
 #include "symbols/symbols.h"
 
 VbWriter& VbWriter::operator<<(int value)
@@ -147,29 +143,6 @@ void VbWriter::writeFormBlock(const FormNode* root)
     endLine();
 }
 
-namespace {
-
-// The one refusal of the writer: the temporary file, if any, goes first.
-[[noreturn]] void refuse(const char* temporary, const char* message)
-{
-    if (temporary != nullptr)
-        ::unlink(temporary);
-    fail(stderr, ExitUsage, message);
-}
-
-// The mode a newly created file would get, or the mode of the file replaced.
-mode_t outputMode(const char* path)
-{
-    struct stat st;
-    if (::stat(path, &st) == 0 && S_ISREG(st.st_mode))
-        return st.st_mode & 07777;
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-}  // namespace
-
 // The class goes to a temporary file beside the target, which replaces
 // basename + ".vb" only once it is complete and closed: a failed run leaves
 // an earlier file exactly as it was.
@@ -181,30 +154,12 @@ void FormModel::generate()
     writeClass();
 
     std::strcat(basename, ".vb");
-    struct stat st;
-    if (::stat(basename, &st) == 0 && S_ISDIR(st.st_mode))
-        refuse(nullptr, "Couldn't open a .vb");
-    char temporary[sizeof basename + 8];
-    std::snprintf(temporary, sizeof temporary, "%s.XXXXXX", basename);
-    int fd = ::mkstemp(temporary);
-    if (fd < 0)
-        refuse(nullptr, "Couldn't open a .vb");
-    ::fchmod(fd, outputMode(basename));
-    const char* data = output.data();
-    std::size_t left = output.size();
-    while (left > 0) {
-        ssize_t written = ::write(fd, data, left);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            ::close(fd);
-            refuse(temporary, "Couldn't write a .vb");
-        }
-        data += written;
-        left -= static_cast<std::size_t>(written);
+    switch (platform::replaceFile(basename, output.data(), output.size())) {
+    case platform::WriteOutcome::Written:
+        return;
+    case platform::WriteOutcome::CannotCreate:
+        fail(stderr, ExitUsage, "Couldn't open a .vb");
+    case platform::WriteOutcome::CannotWrite:
+        fail(stderr, ExitUsage, "Couldn't write a .vb");
     }
-    if (::close(fd) != 0)
-        refuse(temporary, "Couldn't write a .vb");
-    if (::rename(temporary, basename) != 0)
-        refuse(temporary, "Couldn't open a .vb");
 }

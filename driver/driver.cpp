@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/platform.h"
 #include "scanner/scanner.h"
 
 char kavel::basename[FileNameMax + 5];
@@ -106,14 +107,7 @@ bool readFileName(char* filename)
 [[noreturn]] void usage() { fail(stdout, ExitUsage, "Usage: Kavel [filename]"); }
 
 // The existence probe: a warning only, the open that follows decides.
-bool fileExists(const char* name)
-{
-    std::FILE* probe = std::fopen(name, "r");
-    if (probe == nullptr)
-        return false;
-    std::fclose(probe);
-    return true;
-}
+bool fileExists(const char* name) { return platform::probe(name); }
 
 }  // namespace
 
