@@ -15,7 +15,6 @@
 #endif
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
 #include "platform/platform.h"
