@@ -143,23 +143,33 @@ void VbWriter::writeFormBlock(const FormNode* root)
     endLine();
 }
 
-// The class goes to a temporary file beside the target, which replaces
-// basename + ".vb" only once it is complete and closed: a failed run leaves
-// an earlier file exactly as it was.
+namespace {
+
+// The one refusal of the writer.
+[[noreturn]] void refuse(ErrorCode code, const char* message)
+{
+    fail(code, stderr, message,
+         std::string(code == ErrOutputOpen ? "cannot open '" : "cannot write '") + outputPath + "'");
+}
+
+}  // namespace
+
+// The class goes to a temporary file beside the target, which replaces the
+// output file (the source's path with ".vb", or the one named by -o) only
+// once it is complete and closed: a failed run leaves an earlier file exactly
+// as it was.
 void FormModel::generate()
 {
-    using kavel::basename;
     output.clear();
     output.reserve(16384);
     writeClass();
 
-    std::strcat(basename, ".vb");
-    switch (platform::replaceFile(basename, output.data(), output.size())) {
+    switch (platform::replaceFile(outputPath.c_str(), output.data(), output.size())) {
     case platform::WriteOutcome::Written:
         return;
     case platform::WriteOutcome::CannotCreate:
-        fail(stderr, ExitUsage, "Couldn't open a .vb");
+        refuse(ErrOutputOpen, "Couldn't open a .vb");
     case platform::WriteOutcome::CannotWrite:
-        fail(stderr, ExitUsage, "Couldn't write a .vb");
+        refuse(ErrOutputWrite, "Couldn't write a .vb");
     }
 }

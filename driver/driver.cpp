@@ -1,5 +1,6 @@
 #include "driver/driver.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
@@ -7,6 +8,7 @@
 #include "scanner/scanner.h"
 
 char kavel::basename[FileNameMax + 5];
+std::string outputPath;
 
 namespace {
 QuitHandler quitHandler = nullptr;
@@ -32,23 +34,27 @@ void say(std::FILE* stream, const char* message)
     std::fflush(stream);
 }
 
-void fail(std::FILE* stream, int status, const char* message)
+void fileNameTooLong(const char* name)
 {
-    say(stream, message);
-    quit(status);
+    fail(ErrNameTooLong, stderr, "File name longer than 40 characters is not legal",
+         std::string(1, '\'').append(name).append("' is longer than 40 characters"));
 }
 
-void fileNameTooLong()
+namespace {
+
+[[noreturn]] void badExtension(const std::string& name)
 {
-    fail(stderr, ExitFileName, "File name longer than 40 characters is not legal");
+    fail(ErrExtension, stderr, "Usage: kavel *.fms",
+         "'" + name + "' is not a source file: the name must end in .fms or .txt, or have no period");
 }
 
-void sourceError(const char* message, int line)
+[[noreturn]] void tooManyPeriods(const std::string& name)
 {
-    char text[256];
-    std::snprintf(text, sizeof text, "%s on line %d", message, line);
-    fail(stdout, ExitSourceError, text);
+    fail(ErrPeriods, stderr, "Multiple periods in file name is not legal",
+         "'" + name + "' has more than one period in its file name");
 }
+
+}  // namespace
 
 void checkFileName(char* filename)
 {
@@ -57,7 +63,7 @@ void checkFileName(char* filename)
     if (period == nullptr)
         length += 4;
     if (length > FileNameMax)
-        fileNameTooLong();
+        fileNameTooLong(filename);
     if (period == nullptr) {
         std::strcpy(kavel::basename, filename);
         std::strcat(filename, ".fms");
@@ -67,14 +73,35 @@ void checkFileName(char* filename)
     if (extension == nullptr)
         extension = std::strstr(filename, ".txt");
     if (extension == nullptr)
-        fail(stderr, ExitFileName, "Usage: kavel *.fms");
+        badExtension(filename);
     int periods = 0;
     for (const char* c = filename; *c != '\0'; ++c)
         periods += *c == '.';
     if (periods != 1)
-        fail(stderr, ExitPeriods, "Multiple periods in file name is not legal");
+        tooManyPeriods(filename);
     std::strcpy(kavel::basename, filename);
     kavel::basename[extension - filename] = '\0';
+}
+
+std::string checkSourcePath(std::string& path)
+{
+    const std::size_t slash = path.find_last_of('/');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::string name = path.substr(nameStart);
+    const std::size_t period = name.find('.');
+    if (period == std::string::npos) {
+        std::string base = path;
+        path += ".fms";
+        return base;
+    }
+    std::size_t extension = name.find(".fms");
+    if (extension == std::string::npos)
+        extension = name.find(".txt");
+    if (extension == std::string::npos)
+        badExtension(path);
+    if (name.find('.', period + 1) != std::string::npos)
+        tooManyPeriods(path);
+    return path.substr(0, nameStart + extension);
 }
 
 namespace {
@@ -95,7 +122,8 @@ bool readFileName(char* filename)
     while (c != EOF && std::strchr(" \t\n\v\f\r", c) == nullptr) {
         if (length == FileNameMax) {
             std::fputc('\n', stdout);   // the prompt's line end
-            fileNameTooLong();
+            filename[length] = '\0';
+            fileNameTooLong(filename);
         }
         filename[length++] = static_cast<char>(c);
         c = std::getchar();
@@ -104,15 +132,83 @@ bool readFileName(char* filename)
     return true;
 }
 
-[[noreturn]] void usage() { fail(stdout, ExitUsage, "Usage: Kavel [filename]"); }
+[[noreturn]] void usage()
+{
+    fail(ErrUsage, stdout, "Usage: Kavel [filename]", "no source file given");
+}
+
+// A word read at the prompt, of any length (with options).
+bool readWord(std::string& word)
+{
+    int c;
+    do
+        c = std::getchar();
+    while (c != EOF && std::strchr(" \t\n\v\f\r", c) != nullptr);
+    if (c == EOF)
+        return false;
+    while (c != EOF && std::strchr(" \t\n\v\f\r", c) == nullptr) {
+        word += static_cast<char>(c);
+        c = std::getchar();
+    }
+    return true;
+}
 
 // The existence probe: a warning only, the open that follows decides.
 bool fileExists(const char* name) { return platform::probe(name); }
 
 }  // namespace
 
+namespace {
+
+// Opens the checked source, with the existence probe's warning in classic
+// form; quits when it cannot be opened.
+void openChecked(const char* filename, SourceText& source)
+{
+    const std::string name = filename;
+    const bool classic = options.format == DiagnosticsFormat::Classic;
+    if (classic && !fileExists(filename))
+        say(stdout, ("Cannot find " + name).c_str());
+    errno = 0;
+    if (!source.openFile(filename)) {
+        std::string why;
+        if (platform::isFolder(filename))
+            why = ": it is a folder";
+        else if (errno != 0)
+            why = std::string(": ") + std::strerror(errno);
+        fail(ErrCannotOpen, stdout, ("Cannot open " + name).c_str(), "cannot open '" + name + "'" + why);
+    }
+    diagnosticContext.sourceName = name;
+    diagnosticContext.inMemory = false;
+}
+
+// With options: a path of any length; the file-name rules on its last part.
+void openWithOptions(SourceText& source)
+{
+    std::string path;
+    if (options.sources.empty()) {
+        std::fputs("Enter file name: ", stdout);
+        std::fflush(stdout);
+        bool gotWord = readWord(path);
+        std::fputc('\n', stdout);
+        std::fflush(stdout);
+        if (!gotWord)
+            usage();
+    } else {
+        path = options.sources[0];
+    }
+    const std::string base = checkSourcePath(path);
+    outputPath = options.output.empty() ? base + ".vb" : options.output;
+    openChecked(path.c_str(), source);
+}
+
+}  // namespace
+
 void openSource(int argc, char** argv, SourceText& source)
 {
+    if (options.given) {
+        openWithOptions(source);
+        return;
+    }
     // Room for the longest name and ".fms", which the check may append.
     char filename[FileNameMax + 5];
     if (argc == 1) {
@@ -125,19 +221,12 @@ void openSource(int argc, char** argv, SourceText& source)
             usage();
     } else if (argc == 2) {
         if (std::strlen(argv[1]) > FileNameMax)
-            fileNameTooLong();
+            fileNameTooLong(argv[1]);
         std::strcpy(filename, argv[1]);
     } else {
         usage();
     }
     checkFileName(filename);
-    char message[FileNameMax + 32];
-    if (!fileExists(filename)) {
-        std::snprintf(message, sizeof message, "Cannot find %s", filename);
-        say(stdout, message);
-    }
-    if (!source.openFile(filename)) {
-        std::snprintf(message, sizeof message, "Cannot open %s", filename);
-        fail(stdout, ExitFileName, message);
-    }
+    outputPath = std::string(kavel::basename) + ".vb";
+    openChecked(filename, source);
 }

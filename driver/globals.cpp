@@ -1,7 +1,6 @@
 // The two global objects of the run, defined in one place so that their order
 // holds whatever the order of the other translation units: the symbol table
-// first, whose construction writes the banner before anything else is
-// printed, then the form model.
+// first, then the form model.
 #include "driver/driver.h"
 #include "form/form.h"
 #include "symbols/symbols.h"
@@ -14,5 +13,6 @@ void resetCompiler(QuitHandler handler)
     symtab.reset();
     form.reset();
     currentNode = nullptr;
+    diagnosticContext = DiagnosticContext{};
     setQuitHandler(handler);
 }

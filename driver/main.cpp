@@ -6,9 +6,23 @@
 
 int main(int argc, char** argv)
 {
+    options = parseOptions(argc, argv);
+    if (!options.quiet && !options.help && !options.version)
+        writeBanner();
+    if (!options.error.empty())
+        refuseCommandLine(options);
+    if (options.help) {
+        writeHelp();
+        return ExitSuccess;
+    }
+    if (options.version) {
+        writeVersion();
+        return ExitSuccess;
+    }
     Parser p(argc, argv);
     p.parse();
     form.generate();
-    std::fputs("Compilation successful.\n\n", stdout);
+    if (!options.quiet)
+        std::fputs("Compilation successful.\n\n", stdout);
     return ExitSuccess;
 }

@@ -190,7 +190,7 @@ public:
     void setFormDimensions(FormNode* node);
 
     // Writing the Visual Basic file: the class text goes to `output`, then
-    // to basename + ".vb".
+    // to the driver's `outputPath`.
     void generate();
     void writeClass();
 

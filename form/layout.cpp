@@ -102,8 +102,13 @@ int labelledBoxAdvance(int sizeWord) { return LabelWidth + Gap + controlWidth(si
 
 void FormModel::checkFormSize(std::FILE* stream) const
 {
-    if (formWidth > ScreenWidth || formHeight > ScreenHeight)
-        fail(stream, ExitTooLarge, "Too many objects on the form");
+    if (formWidth > ScreenWidth || formHeight > ScreenHeight) {
+        const DiagnosticContext& c = diagnosticContext;
+        fail(ErrTooLarge, stream, "Too many objects on the form",
+             "the form is larger than " + std::to_string(ScreenWidth) + " by " + std::to_string(ScreenHeight) +
+                 " pixels after " + (c.placingSection ? "adding this section" : "placing '" + c.placing.text + "'"),
+             c.placing.place);
+    }
 }
 
 void FormModel::growDownPlus6(std::FILE* stream)
@@ -159,7 +164,8 @@ void FormModel::installSection()
         columnLeft += ColumnWidth;
         if (columnLeft + ColumnWidth >= formWidth) {
             formWidth += ColumnWidth + Margin;
-            std::printf("FormWidth = %d\n", formWidth);
+            if (!options.quiet)
+                std::printf("FormWidth = %d\n", formWidth);
             checkFormSize(stderr);
         }
     }
@@ -286,7 +292,9 @@ void FormModel::installHeight(FormNode* node, int symbol)
     const std::int64_t n = symtab.valueOf(symbol);
     const std::int64_t lineHeight = LineHeight * n + LineBorder;
     if (lineHeight > LineHeight * MaxLines + LineBorder)
-        fail(stderr, ExitSourceError, "Height cannot exceed 5 lines");
+        fail(ErrHeight, stderr, "Height cannot exceed 5 lines",
+             "height " + diagnosticContext.matched.text + " is more than " + std::to_string(MaxLines) + " lines",
+             diagnosticContext.matched.place);
     const int lines = static_cast<int>(n);
     const int h = static_cast<int>(lineHeight);
     Box box = boxOf(node);

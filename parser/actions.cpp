@@ -17,29 +17,57 @@ constexpr std::size_t CaptionMax = TextField - 1;
 
 FormNode* up(FormNode* node) { return node->father; }
 
+// The terminal matched last, as written, in quotes.
+std::string quoted(const std::string& text) { return "'" + text + "'"; }
+const std::string& matchedText() { return diagnosticContext.matched.text; }
+
 }  // namespace
 
-void Parser::expectQuotedText() const
+void Parser::expectQuotedText(const char* attribute) const
 {
     if (symtab.objectTypeOf(lastAttribute) != TypeString)
-        parseError("Expected Quoted Text");
+        checkFailed(ErrNeedsText, "Expected Quoted Text",
+                    quoted(attribute) + " needs a quoted text, not " + matchedText());
+}
+
+// The caption or label just matched fits its field.
+void Parser::expectCaptionLength() const
+{
+    if (std::strlen(symtab.nameOf(lastAttribute)) > CaptionMax)
+        checkFailed(ErrCaptionLength, "Quoted Text longer than 51 characters",
+                    "quoted text is longer than " + std::to_string(CaptionMax) + " characters, quotes included");
 }
 
 // Declares the object name just matched, unless it names an object already
 // or the generated class has a member or label of that name.
 void Parser::declareObject(ObjectType objectType)
 {
-    if (symtab.objectTypeOf(lastAttribute) != TypeUnknown)
-        parseError("Redeclared Object name");
+    const std::string written = quoted(matchedText());
+    if (symtab.objectTypeOf(lastAttribute) != TypeUnknown) {
+        const std::size_t at = static_cast<std::size_t>(lastAttribute);
+        std::string where;
+        if (at < declaredAt.size() && declaredAt[at].line > 0)
+            where = " (line " + std::to_string(declaredAt[at].line) + ")";
+        checkFailed(ErrRedeclared, "Redeclared Object name", written + " is already declared" + where);
+    }
     const char* name = symtab.nameOf(lastAttribute);
     if (isClassMember(name))
-        parseError("Object name is taken by a member of the generated form class");
+        checkFailed(ErrClassMember, "Object name is taken by a member of the generated form class",
+                    written + " is a member of the generated form class");
     if (isUsedNamespace(name))
-        parseError("Object name hides a namespace of the generated code");
+        checkFailed(ErrNamespace, "Object name hides a namespace of the generated code",
+                    written + " would hide a namespace of the generated code");
     int label = labelNumberOf(name);
     if (label >= 0 && label < static_cast<int>(labelNumbers.size()) && labelNumbers[label])
-        parseError("Object name is taken by a generated label");
+        checkFailed(ErrLabelName, "Object name is taken by a generated label",
+                    written + " is the name of a generated label");
     symtab.setTypes(lastAttribute, SymObject, objectType);
+    if (declaredAt.size() <= static_cast<std::size_t>(lastAttribute))
+        declaredAt.resize(static_cast<std::size_t>(lastAttribute) + 1);
+    declaredAt[static_cast<std::size_t>(lastAttribute)] = diagnosticContext.matched.place;
+    // The control being placed, which a layout refusal names.
+    diagnosticContext.placing = diagnosticContext.matched;
+    diagnosticContext.placingSection = false;
 }
 
 // The label about to be made is named "lbl" and its number, which no object
@@ -52,11 +80,25 @@ void Parser::claimLabelName()
     if (symtab.lookup(name.c_str(), symbol) && symtab.symbolTypeOf(symbol) == SymObject) {
         char message[80];
         std::snprintf(message, sizeof message, "Generated label name %s is taken by an object", name.c_str());
-        parseError(message);
+        checkFailed(ErrLabelName, message,
+                    "this label would be named '" + name + "', which names an object already");
     }
     if (labelNumbers.size() <= static_cast<std::size_t>(number))
         labelNumbers.resize(static_cast<std::size_t>(number) + 1);
     labelNumbers[static_cast<std::size_t>(number)] = true;
+}
+
+// The VB6 drive, directory and file list boxes come from a library of .NET
+// Framework only; a form for .NET Core cannot have them.
+void Parser::expectFramework(const char* keyword) const
+{
+    if (options.framework == Framework::NetCoreApp)
+        checkFailed(ErrFramework,
+                    "Drive, directory and file list boxes exist only on .NET Framework: target .NET "
+                    "Framework (for example net48)",
+                    keyword + (" " + quoted(matchedText())) +
+                        ": the VB6 drive, directory and file list boxes exist only on .NET Framework;"
+                        " target .NET Framework (for example net48)");
 }
 
 // The control node declares the name just matched, takes it as its first
@@ -97,7 +139,8 @@ void Parser::performAction(int action)
         break;
     case AcSetFormName:
         if (isUsedNamespace(symtab.nameOf(a)))
-            parseError("Form name hides a namespace of the generated code");
+            checkFailed(ErrNamespace, "Form name hides a namespace of the generated code",
+                        "form name " + quoted(matchedText()) + " would hide a namespace of the generated code");
         n = form.root;
         addSon(n, a);
         break;
@@ -111,10 +154,10 @@ void Parser::performAction(int action)
         n = up(n);
         break;
     case AcInstallCaption:
-        expectQuotedText();
+        expectQuotedText("caption");
         // The form's caption reaches the output from its node, not its field.
-        if (n->kind != KindForm && std::strlen(symtab.nameOf(a)) > CaptionMax)
-            parseError("Quoted Text longer than 51 characters");
+        if (n->kind != KindForm)
+            expectCaptionLength();
         addSon(n, a);
         form.installCaption(n, a);
         break;
@@ -123,6 +166,8 @@ void Parser::performAction(int action)
         form.setRowsOrganization(a == KwRows);
         break;
     case AcInstallSection:
+        diagnosticContext.placing = diagnosticContext.matched;
+        diagnosticContext.placingSection = true;
         n = addSon(n, a);
         form.installSection();
         break;
@@ -134,7 +179,8 @@ void Parser::performAction(int action)
         break;
     case AcInstallHeight:
         if (symtab.objectTypeOf(a) != TypeInteger)
-            parseError("Expected integer value");
+            checkFailed(ErrNeedsNumber, "Expected integer value",
+                        "'height' needs a whole number, not " + matchedText());
         form.installHeight(n, a);
         addSon(n, a);
         break;
@@ -142,9 +188,8 @@ void Parser::performAction(int action)
         installAttribute(&FormModel::installWidth);
         break;
     case AcInstallString:
-        expectQuotedText();
-        if (std::strlen(symtab.nameOf(a)) > CaptionMax)
-            parseError("Quoted Text longer than 51 characters");
+        expectQuotedText("label");
+        expectCaptionLength();
         claimLabelName();
         form.installObjectWithText(n, KindLabel, a);
         n = up(n);
@@ -160,11 +205,14 @@ void Parser::performAction(int action)
         break;
     case AcInstallFrame:
         declareObject(TypeFrame);
+        frameName = diagnosticContext.matched;
         addSon(n, a);
         form.startFrame();
         form.installObject(n, KindFrame);
         break;
     case AcFinishFrame:
+        diagnosticContext.placing = frameName;
+        diagnosticContext.placingSection = false;
         form.finishFrame(n);
         n = up(n);
         form.resetFrameState();
@@ -204,16 +252,20 @@ void Parser::performAction(int action)
     case AcInstallInterval:
         // A timer cannot run with an interval of 0: the window would not open.
         if (symtab.valueOf(a) < 1)
-            parseError("Timer interval must be at least 1");
+            checkFailed(ErrInterval, "Timer interval must be at least 1",
+                        "'interval' must be at least 1, not " + matchedText());
         installAttribute(&FormModel::installInterval);
         break;
     case AcInstallDriveListBox:
+        expectFramework("drivelistbox");
         declareControl(TypeDriveListBox, KindDriveListBox);
         break;
     case AcInstallFileListBox:
+        expectFramework("filelistbox");
         declareControl(TypeFileListBox, KindFileListBox);
         break;
     case AcInstallDirListBox:
+        expectFramework("dirlistbox");
         declareControl(TypeDirListBox, KindDirListBox);
         break;
     case AcInstallScrollBar:
@@ -232,13 +284,17 @@ void Parser::performAction(int action)
         // Past these two checks the scroll bar's window would refuse its
         // values and the form would not open.
         if (symtab.valueOf(a) < n->father->props.scrollBar.minimum)
-            parseError("Scroll bar min is above its max");
+            checkFailed(ErrScrollRange, "Scroll bar min is above its max",
+                        "'max' " + matchedText() + " is below 'min' " +
+                            std::to_string(n->father->props.scrollBar.minimum));
         installAttribute(&FormModel::installMax);
         break;
     case AcInstallValue: {
         const ScrollBarRecord& bar = n->father->props.scrollBar;
         if (symtab.valueOf(a) < bar.minimum || symtab.valueOf(a) > bar.maximum)
-            parseError("Scroll bar value is outside its min and max");
+            checkFailed(ErrScrollValue, "Scroll bar value is outside its min and max",
+                        "'value' " + matchedText() + " is outside 'min' " + std::to_string(bar.minimum) +
+                            " to 'max' " + std::to_string(bar.maximum));
         installAttribute(&FormModel::installValue);
         break;
     }

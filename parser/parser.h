@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "form/form.h"
@@ -154,9 +155,21 @@ public:
     // Runs the stack machine until the stack is empty; returns only on success.
     void parse();
 
-    [[noreturn]] void parseError(const char* message) const;
+    // A check of an action fails: `classic` with the line in classic form,
+    // else `text` at the terminal matched last (or at `place`).
+    [[noreturn]] void checkFailed(ErrorCode code, const char* classic, const std::string& text) const;
+    [[noreturn]] void checkFailed(ErrorCode code, const char* classic, const std::string& text,
+                                  SourcePlace place) const;
+
+    // The tokens the entry on top of the stack can take: the terminal itself,
+    // or every token with an entry in the nonterminal's row, in code order.
+    static std::vector<int> expectedTokens(const ParseStackEntry& entry);
+    // "unexpected WHAT; expected LIST", and a keyword the look-ahead may
+    // have meant.
+    std::string syntaxText(const ParseStackEntry& entry) const;
 
 private:
+    [[noreturn]] void syntaxError(const ParseStackEntry& entry, const std::string& classic) const;
     void begin();
     ParseStackEntry newEntry(SymbolKind kind, int symbol) const;
     void expand(const ParseStackEntry& entry);
@@ -166,7 +179,9 @@ private:
     void declareControlWithText(ObjectType objectType, ObjectKind kind);
     using AttributeSetter = void (FormModel::*)(FormNode*, int);
     void installAttribute(AttributeSetter setter);
-    void expectQuotedText() const;
+    void expectQuotedText(const char* attribute) const;
+    void expectCaptionLength() const;
+    void expectFramework(const char* keyword) const;
     void claimLabelName();
 
     ParseStackEntry startEntry{};
@@ -177,4 +192,9 @@ private:
     int nextLevel = 1;
     std::vector<ParseStackEntry> parseStack;
     std::vector<bool> labelNumbers;   // the numbers of the labels made so far
+    std::vector<SourcePlace> declaredAt;   // by symbol: where an object name was declared
+    TokenMark frameName;                   // the frame whose option buttons are being placed
 };
+
+// Edits (insertions, deletions, substitutions, swaps of neighbours) between two words.
+int editDistance(const std::string& a, const std::string& b);

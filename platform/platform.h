@@ -25,8 +25,11 @@ constexpr FileHandle NoFile = -1;
 
 // Opens a file for reading as bytes: no line-end translation, and a Ctrl-Z
 // byte is a byte like any other. NoFile when it cannot be opened, or is a
-// folder.
+// folder; errno then tells why (ENOENT, EACCES, ...) on every platform.
 FileHandle openForReading(const char* path);
+
+// True when `path` names a folder.
+bool isFolder(const char* path);
 
 // Reads up to `size` bytes: the count read, 0 at the end, -1 on a failure.
 long long readSome(FileHandle file, char* buffer, std::size_t size);
@@ -36,6 +39,9 @@ void closeFile(FileHandle file);
 // The existence probe: true for a file that can be opened for reading, and
 // for a folder (which the C library's fopen opens for reading on POSIX).
 bool probe(const char* path);
+
+// True when standard output is a terminal (a console on Windows).
+bool stdoutIsTerminal();
 
 enum class WriteOutcome {
     Written,

@@ -23,6 +23,14 @@ FileHandle openForReading(const char* path)
     return fd;
 }
 
+bool isFolder(const char* path)
+{
+    struct stat st;
+    return ::stat(path, &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool stdoutIsTerminal() { return ::isatty(STDOUT_FILENO) == 1; }
+
 long long readSome(FileHandle file, char* buffer, std::size_t size)
 {
     for (;;) {
@@ -64,8 +72,7 @@ mode_t outputMode(const char* path)
 
 WriteOutcome replaceFile(const char* path, const char* text, std::size_t size)
 {
-    struct stat st;
-    if (::stat(path, &st) == 0 && S_ISDIR(st.st_mode))
+    if (isFolder(path))
         return WriteOutcome::CannotCreate;
     std::string temporary = std::string(path) + ".XXXXXX";
     int fd = ::mkstemp(temporary.data());

@@ -15,6 +15,9 @@
 #endif
 #include <windows.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <io.h>
 #include <string>
 
 #include "platform/platform.h"
@@ -30,6 +33,29 @@ bool isFolder(DWORD attributes)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+// The C library's errno for the system's error of a failed open.
+int errnoOf(DWORD error)
+{
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+        return ENOENT;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return EACCES;
+    case ERROR_FILENAME_EXCED_RANGE:
+        return ENAMETOOLONG;
+    case ERROR_TOO_MANY_OPEN_FILES:
+        return EMFILE;
+    default:
+        return EIO;
+    }
+}
+
 HANDLE openExisting(const char* path)
 {
     return ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -40,13 +66,21 @@ HANDLE openExisting(const char* path)
 
 FileHandle openForReading(const char* path)
 {
-    if (isFolder(::GetFileAttributesA(path)))
+    if (isFolder(::GetFileAttributesA(path))) {
+        errno = EISDIR;
         return NoFile;
+    }
     HANDLE file = openExisting(path);
-    if (file == INVALID_HANDLE_VALUE)
+    if (file == INVALID_HANDLE_VALUE) {
+        errno = errnoOf(::GetLastError());
         return NoFile;
+    }
     return reinterpret_cast<FileHandle>(file);
 }
+
+bool isFolder(const char* path) { return isFolder(::GetFileAttributesA(path)); }
+
+bool stdoutIsTerminal() { return ::_isatty(::_fileno(stdout)) != 0; }
 
 long long readSome(FileHandle file, char* buffer, std::size_t size)
 {

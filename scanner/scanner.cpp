@@ -26,8 +26,17 @@ void Scanner::start()
     if (!symtab.lookup("=", equalsSymbol))
         equalsSymbol = -1;
     line = 1;
+    readPlace = beforeRead = charPlace = chPlace = SourcePlace{1, 1};
     if (!source.atEnd())
-        ch = lower(skipBlanks());
+        lookAhead(skipBlanks());
+}
+
+// The look-ahead, folded, and the place of the character it was read as.
+void Scanner::lookAhead(char c)
+{
+    ch = lower(c);
+    chWritten = c;
+    chPlace = charPlace;
 }
 
 // A source that fails to read part-way is refused: taken as its end, a cut
@@ -35,20 +44,27 @@ void Scanner::start()
 void Scanner::checkRead() const
 {
     if (source.readFailed())
-        fail(stdout, ExitFileName, "Cannot read the source file");
+        fail(ErrCannotRead, stdout, "Cannot read the source file",
+             "cannot read '" + diagnosticContext.sourceName + "'");
 }
 
 char Scanner::nextChar()
 {
     char c;
+    beforeRead = readPlace;
     if (source.atEnd())
         return '\0';
     if (!source.get(c)) {
         checkRead();
         return '\0';
     }
-    if (c == '\n')
+    charPlace = readPlace;
+    if (c == '\n') {
         ++line;
+        readPlace = SourcePlace{readPlace.line + 1, 1};
+    } else if ((byte(c) & 0xC0) != 0x80) {   // UTF-8 continuation bytes take no column
+        ++readPlace.column;
+    }
     return c;
 }
 
@@ -56,6 +72,8 @@ void Scanner::putBack(char c)
 {
     if (c == '\n')
         --line;
+    if (!source.atEnd())
+        readPlace = beforeRead;
     source.unget();
 }
 
@@ -74,6 +92,10 @@ char Scanner::skipBlanks()
         if (source.skipPast('\n')) {
             ++line;
             c = '\n';
+            // The comment's characters are not counted: the newline stands at
+            // the end of its line.
+            charPlace = SourcePlace{readPlace.line, 0};
+            readPlace = beforeRead = SourcePlace{readPlace.line + 1, 1};
         } else {
             checkRead();
         }
@@ -84,15 +106,29 @@ char Scanner::skipBlanks()
 Token Scanner::nextToken(int& attribute)
 {
     char a = ch;
-    if (a == '\0')
+    if (a == '\0') {
+        // The end stands after the last character: at the end of the last
+        // line when the text ends with a line end.
+        tokenPlace = readPlace;
+        if (tokenPlace.column == 1 && tokenPlace.line > 1)
+            tokenPlace = SourcePlace{tokenPlace.line - 1, 0};
+        tokenText.clear();
         return TokEndOfInput;
+    }
+    tokenPlace = chPlace;
     ch = nextChar();
     lexemeLength = 0;
+    Token token;
     if (isLetter(a))
-        return scanWord(a, attribute);
-    if (isDigit(a))
-        return scanNumber(a, attribute);
-    return scanOther(a, attribute);
+        token = scanWord(a, attribute);
+    else if (isDigit(a))
+        token = scanNumber(a, attribute);
+    else
+        token = scanOther(a, attribute);
+    if (token != TokError)
+        tokenText.assign(token == TokIdentifier || (token < KeywordCount && isLetter(a)) ? written : lexeme,
+                         static_cast<std::size_t>(lexemeLength));
+    return token;
 }
 
 // Appends c to the token's text; false, with nothing appended, when the text
@@ -112,14 +148,19 @@ void Scanner::endToken()
 {
     lexeme[lexemeLength] = '\0';
     putBack(ch);
-    ch = lower(skipBlanks());
+    lookAhead(skipBlanks());
 }
 
-// A token that cannot be taken: its message on standard error, then the
-// error token, which the parser refuses with its line number.
-Token Scanner::refuse(const char* message)
+// A token that cannot be taken: in classic form its message on standard
+// error, then the error token, which the parser refuses with its line number;
+// in the others the parser names it with `text` alone.
+Token Scanner::refuse(ErrorCode code, const char* message, const std::string& text)
 {
-    say(stderr, message);
+    if (options.format == DiagnosticsFormat::Classic)
+        say(stderr, message);
+    errorCode = code;
+    errorText = text;
+    tokenText.assign(lexeme, static_cast<std::size_t>(lexemeLength));
     return TokError;
 }
 
@@ -130,18 +171,22 @@ bool Scanner::enterLexeme(int& attribute)
     if (symtab.lookup(lexeme, attribute))
         return true;
     if (const char* full = symtab.roomFor(lexemeLength))
-        sourceError(full, line);
+        sourceError(ErrTableFull, full, line, full, tokenPlace);
     symtab.findOrInsert(lexeme, attribute);
     return false;
 }
 
 Token Scanner::scanWord(char a, int& attribute)
 {
+    written[0] = chWritten;
     save(lower(a));
     while (isAlnum(lower(ch))) {
+        if (lexemeLength < LexemeMax)
+            written[lexemeLength] = ch;
         if (!save(lower(ch)))
-            return refuse("Word longer than 80 characters");
-        ch = lower(nextChar());
+            return refuse(ErrLongWord, "Word longer than 80 characters",
+                          "word is longer than 80 characters");
+        ch = nextChar();
     }
     endToken();
     if (enterLexeme(attribute))
@@ -156,10 +201,12 @@ Token Scanner::scanNumber(char a, int& attribute)
     save(a);
     while (isDigit(ch)) {
         if (!save(ch))
-            return refuse("Number longer than 80 characters");
+            return refuse(ErrLongNumber, "Number longer than 80 characters",
+                          "number is longer than 80 characters");
         value = value * 10 + (ch - '0');
         if (value > INT_MAX)
-            return refuse("Integer value larger than 2147483647");
+            return refuse(ErrBigNumber, "Integer value larger than 2147483647",
+                          "number is larger than 2147483647");
         ch = nextChar();
     }
     endToken();
@@ -180,7 +227,7 @@ Token Scanner::scanOther(char a, int& attribute)
         if (attribute < 0) {
             char message[LexemeMax + 32];
             std::snprintf(message, sizeof message, "'%s' was not preinstalled.", lexeme);
-            fail(stderr, ExitUsage, message);
+            fail(ErrNotPreinstalled, stderr, message, message);
         }
         return symtab.tokenOf(attribute);
     }
@@ -188,13 +235,16 @@ Token Scanner::scanOther(char a, int& attribute)
         save(a);
         while (ch != '\0' && ch != '"' && ch != '\n') {
             if (!save(ch))
-                return refuse("Quoted Text longer than 80 characters");
+                return refuse(ErrLongText, "Quoted Text longer than 80 characters",
+                              "quoted text is longer than 80 characters");
             ch = nextChar();
         }
         if (ch != '"')
-            return refuse("Quoted Text not closed before the end of its line");
+            return refuse(ErrOpenText, "Quoted Text not closed before the end of its line",
+                          "quoted text is not closed before the end of its line");
         if (!save(ch))
-            return refuse("Quoted Text longer than 80 characters");
+            return refuse(ErrLongText, "Quoted Text longer than 80 characters",
+                          "quoted text is longer than 80 characters");
         ch = nextChar();
         endToken();
         if (enterLexeme(attribute))
@@ -205,5 +255,11 @@ Token Scanner::scanOther(char a, int& attribute)
     }
     char message[32];
     std::snprintf(message, sizeof message, "\"%c\" not expected here.", a);
-    return refuse(message);
+    // The whole character, when it is one of UTF-8: the bytes that continue it.
+    std::string character(1, a);
+    while ((byte(ch) & 0xC0) == 0x80 && character.size() < 4) {
+        character += ch;
+        ch = nextChar();
+    }
+    return refuse(ErrStrayCharacter, message, "unexpected character '" + character + "'");
 }

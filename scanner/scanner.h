@@ -3,6 +3,9 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
+
+#include "driver/driver.h"
 
 #include "platform/platform.h"
 
@@ -103,6 +106,15 @@ public:
     // 1 plus the newlines read up to and including the look-ahead character.
     int line = 0;
 
+    // The token read last: where it begins, and its text as written (before
+    // case folding; "\n" for a line end, empty at the end of the input).
+    SourcePlace tokenPlace;
+    std::string tokenText;
+    // Why the scanner made its last error token, for the messages that name
+    // it once (the classic form has written its own message already).
+    ErrorCode errorCode = ErrStrayCharacter;
+    std::string errorText;
+
     // Reads the first look-ahead character of an opened source.
     void start();
     // The next token's code; for every token but end of input and error its
@@ -117,6 +129,15 @@ private:
     // The text of the token being read, and its length.
     char lexeme[LexemeMax + 1] = {};
     int lexemeLength = 0;
+    // A word's text as written, beside its folded lexeme.
+    char written[LexemeMax + 1] = {};
+    // The place of the next character to be read, of the one before (for the
+    // put-back), of the character read last, and of the look-ahead.
+    SourcePlace readPlace{1, 1};
+    SourcePlace beforeRead{1, 1};
+    SourcePlace charPlace{1, 1};
+    SourcePlace chPlace{1, 1};
+    char chWritten = '\0';   // the look-ahead before folding
 
     char nextChar();
     void checkRead() const;
@@ -127,6 +148,7 @@ private:
     Token scanWord(char a, int& attribute);
     Token scanNumber(char a, int& attribute);
     Token scanOther(char a, int& attribute);
-    Token refuse(const char* message);
+    Token refuse(ErrorCode code, const char* message, const std::string& text);
+    void lookAhead(char c);
     bool enterLexeme(int& attribute);
 };

@@ -9,7 +9,6 @@
 SymbolTable::SymbolTable()
 {
     install();
-    writeBanner();
 }
 
 void SymbolTable::reset() { install(); }
@@ -36,18 +35,6 @@ void SymbolTable::install()
         findOrInsert(printNames[code - KeywordCount], symbol);
         setToken(symbol, SymOperator, static_cast<Token>(code));
     }
-}
-
-void writeBanner()
-{
-    static const char banner[] =
-        "\xC9\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xBB\n"
-        "\xBA The Kavel Project \xBA\n"
-        "\xC7\xC4\xC4\xC4\xC4\xC4\xC4\xC4\xC4\xC4\xC4\xC4\xC4\xC4\xC4\xC4\xC4\xC4\xC4\xC4\xB6\n"
-        "\xBA    Version .Net   \xBA\n"
-        "\xC8\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xCD\xBC\n"
-        "\n";
-    std::fwrite(banner, 1, sizeof banner - 1, stdout);
 }
 
 int SymbolTable::hashName(const char* name, int length)
@@ -93,7 +80,7 @@ bool SymbolTable::findOrInsert(const char* name, int& symbol)
     // The scanner asks roomFor first and reports the source line; this is the
     // last guard of the fixed storage.
     if (const char* full = roomFor(length))
-        fail(stdout, ExitSourceError, full);
+        fail(ErrTableFull, stdout, full, full);
     slot = nameCount++;
     slots[slot].offset = nameStoreUsed;
     std::memcpy(nameStore + nameStoreUsed, name, length + 1);

@@ -51,10 +51,10 @@ public:
     static constexpr int BucketCount = 100;
     static constexpr int HashWindow = 24;
 
-    // Installs the keywords and reserved entries, then writes the banner.
+    // Installs the keywords and reserved entries; the driver writes the banner.
     SymbolTable();
 
-    // Back to the state right after construction, without the banner.
+    // Back to the state right after construction.
     void reset();
 
     bool findOrInsert(const char* name, int& symbol);
@@ -98,5 +98,3 @@ private:
 // The one symbol table of the run, constructed before the form model.
 extern SymbolTable symtab;
 
-// Writes the console banner: five framed lines of code-page-437 bytes and an empty line.
-void writeBanner();
