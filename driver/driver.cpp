@@ -85,7 +85,7 @@ void checkFileName(char* filename)
 
 std::string checkSourcePath(std::string& path)
 {
-    const std::size_t slash = path.find_last_of('/');
+    const std::size_t slash = path.find_last_of(platform::pathSeparators);
     const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
     const std::string name = path.substr(nameStart);
     const std::size_t period = name.find('.');

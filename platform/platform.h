@@ -19,6 +19,10 @@
 
 namespace platform {
 
+// The characters that end a folder in a path: "/" on POSIX; "\\", "/" and
+// the drive's ":" on Windows.
+extern const char pathSeparators[];
+
 // A file opened for reading.
 using FileHandle = std::intptr_t;
 constexpr FileHandle NoFile = -1;

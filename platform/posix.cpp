@@ -10,6 +10,8 @@
 
 namespace platform {
 
+const char pathSeparators[] = "/";
+
 FileHandle openForReading(const char* path)
 {
     int fd = ::open(path, O_RDONLY);

@@ -24,6 +24,8 @@
 
 namespace platform {
 
+const char pathSeparators[] = "\\/:";
+
 namespace {
 
 HANDLE handleOf(FileHandle file) { return reinterpret_cast<HANDLE>(file); }

@@ -9,8 +9,8 @@
 //   args: WORD...           the command-line words (none when empty or absent)
 //   status: N               the exit status
 //   fsize: N                a file-size limit in bytes for the run (SIGXFSZ ignored)
-//   platform: linux REASON  the case holds on Linux only: skipped, with the
-//                           reason, where KAVEL_PLATFORM names another system
+//   platform: NAME REASON   the case holds on one system only (linux,
+//                           windows): skipped, with the reason, elsewhere
 //   --- file NAME           a file laid down before the run
 //   --- dir NAME            a folder laid down before the run
 //   --- link NAME TARGET    a symbolic link laid down before the run
@@ -26,7 +26,7 @@
 //
 // Environment: KAVEL_BINARY names another build of the compiler, and
 // KAVEL_WRAPPER a program to run it under (valgrind, wine). KAVEL_PLATFORM
-// names the system the compiler is built for (default linux). With
+// names the system the compiler is built for (linux, the default, or windows). With
 // KAVEL_LINE_ENDS=crlf the compiler's text ends its lines as on Windows: each
 // LF of the expected standard output, standard error and of every file the
 // run writes is expected as CR LF.
@@ -107,7 +107,7 @@ struct Case {
     long fsize = -1;
     std::vector<std::pair<std::string, std::string>> files;
     std::set<std::string> readOnly;
-    std::string linuxOnly;   // why the case holds on Linux only
+    std::string onlyOn, onlyWhy;   // the one system the case holds on, and why
     std::vector<std::string> dirs;
     std::vector<std::pair<std::string, std::string>> links;
     std::string stdinText, stdoutText, stderrText;
@@ -187,8 +187,10 @@ Case loadCase(const fs::path& path)
                 c.status = std::stoi(line.substr(7));
             } else if (line.rfind("fsize:", 0) == 0) {
                 c.fsize = std::stol(line.substr(6));
-            } else if (line.rfind("platform: linux ", 0) == 0) {
-                c.linuxOnly = line.substr(16);
+            } else if (line.rfind("platform:", 0) == 0) {
+                std::istringstream words(line.substr(9));
+                words >> c.onlyOn >> std::ws;
+                std::getline(words, c.onlyWhy);
             }
             continue;
         }
@@ -284,8 +286,8 @@ TEST_P(EndToEnd, Run)
 {
     Case c = loadCase(GetParam());
     const char* platform = std::getenv("KAVEL_PLATFORM");
-    if (!c.linuxOnly.empty() && platform != nullptr && std::string(platform) != "linux")
-        GTEST_SKIP() << "holds on Linux only: " << c.linuxOnly;
+    if (!c.onlyOn.empty() && c.onlyOn != (platform != nullptr ? platform : "linux"))
+        GTEST_SKIP() << "holds on " << c.onlyOn << " only: " << c.onlyWhy;
     const char* lineEnds = std::getenv("KAVEL_LINE_ENDS");
     if (lineEnds != nullptr && std::string(lineEnds) == "crlf") {
         c.stdoutText = withCrlf(c.stdoutText);
