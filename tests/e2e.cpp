@@ -359,12 +359,24 @@ TEST_P(EndToEnd, Run)
             if (fs::path(name).extension() != ".vb") continue;
             writeFile(fs::path(keep) / flatten(name), readFile(dir / name));
             fs::path vb(name);
+            bool kept = false;
             for (const auto& [source, text] : c.files) {
                 fs::path p(source);
                 std::string file = p.filename().string();
                 if (p != vb && p.parent_path() == vb.parent_path() &&
-                    file.substr(0, file.find('.')) == vb.stem().string())
+                    file.substr(0, file.find('.')) == vb.stem().string()) {
                     writeFile(fs::path(keep) / flatten(source), text);
+                    kept = true;
+                }
+            }
+            // A .vb written elsewhere (-o) came from the case's one source.
+            std::vector<const std::string*> sources;
+            for (const auto& [source, text] : c.files)
+                if (fs::path(source).extension() == ".fms" || fs::path(source).extension() == ".txt")
+                    sources.push_back(&text);
+            if (!kept && sources.size() == 1) {
+                std::string flat = flatten(name);
+                writeFile(fs::path(keep) / (flat.substr(0, flat.size() - 3) + ".fms"), *sources.front());
             }
         }
     }
