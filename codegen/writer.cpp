@@ -1,14 +1,10 @@
 // The class text and the file it goes to.
-#include <cerrno>
 #include <charconv>
-#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "codegen/codegen.h"
 #include "driver/driver.h"
+#include "platform/platform.h"
 #include "symbols/symbols.h"
 
 VbWriter& VbWriter::operator<<(int value)
@@ -186,24 +182,11 @@ void VbWriter::writeFormBlock(const FormNode* root)
 
 namespace {
 
-// The one refusal of the writer: the temporary file, if any, goes first.
-[[noreturn]] void refuse(const char* temporary, ErrorCode code, const char* message)
+// The one refusal of the writer.
+[[noreturn]] void refuse(ErrorCode code, const char* message)
 {
-    if (temporary != nullptr)
-        ::unlink(temporary);
     fail(code, stderr, message,
          std::string(code == ErrOutputOpen ? "cannot open '" : "cannot write '") + outputPath + "'");
-}
-
-// The mode a newly created file would get, or the mode of the file replaced.
-mode_t outputMode(const char* path)
-{
-    struct stat st;
-    if (::stat(path, &st) == 0 && S_ISREG(st.st_mode))
-        return st.st_mode & 07777;
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
 }
 
 }  // namespace
@@ -218,31 +201,12 @@ void FormModel::generate()
     output.reserve(16384);
     writeClass();
 
-    const char* target = outputPath.c_str();
-    struct stat st;
-    if (::stat(target, &st) == 0 && S_ISDIR(st.st_mode))
-        refuse(nullptr, ErrOutputOpen, "Couldn't open a .vb");
-    std::string temporaryName = outputPath + ".XXXXXX";
-    char* temporary = temporaryName.data();
-    int fd = ::mkstemp(temporary);
-    if (fd < 0)
-        refuse(nullptr, ErrOutputOpen, "Couldn't open a .vb");
-    ::fchmod(fd, outputMode(target));
-    const char* data = output.data();
-    std::size_t left = output.size();
-    while (left > 0) {
-        ssize_t written = ::write(fd, data, left);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            ::close(fd);
-            refuse(temporary, ErrOutputWrite, "Couldn't write a .vb");
-        }
-        data += written;
-        left -= static_cast<std::size_t>(written);
+    switch (platform::replaceFile(outputPath.c_str(), output.data(), output.size())) {
+    case platform::WriteOutcome::Written:
+        return;
+    case platform::WriteOutcome::CannotCreate:
+        refuse(ErrOutputOpen, "Couldn't open a .vb");
+    case platform::WriteOutcome::CannotWrite:
+        refuse(ErrOutputWrite, "Couldn't write a .vb");
     }
-    if (::close(fd) != 0)
-        refuse(temporary, ErrOutputWrite, "Couldn't write a .vb");
-    if (::rename(temporary, target) != 0)
-        refuse(temporary, ErrOutputOpen, "Couldn't open a .vb");
 }
