@@ -28,7 +28,9 @@ void walkControls(const FormNode* root, Visit&& visit)
 
 class VbWriter {
 public:
-    VbWriter(std::string& out, int indent) : indent(indent), out(out) {}
+    // `strict`: code that Option Strict On and warnings as errors accept.
+    VbWriter(std::string& out, int indent, bool strict = false)
+        : indent(indent), strict(strict), out(out) {}
 
     // The passes; each is a visitor of one control.
     void declare(const FormNode* control);
@@ -36,6 +38,7 @@ public:
     void writeBlock(const FormNode* control);
     void listControl(const FormNode* control);   // in the form's control list
     void frameLine(const FormNode* control, const char* call);
+    void endObsoleteRun();   // after a pass: the warnings of obsolete types on again
     void writeFormBlock(const FormNode* root);   // the form's own block, the last
 
     // Pieces of a line.
@@ -48,8 +51,10 @@ public:
     void line(const char* text);          // indented, with its line end
 
     int indent;
+    const bool strict;
 
 private:
+    void obsoleteRun(const FormNode* control);
     void header(const FormNode* control);
     void property(const FormNode* control);   // indent and "Me.<name>"
     void propertyLine(const FormNode* control, const char* text);
@@ -72,6 +77,7 @@ private:
 
     std::string& out;
     bool firstInList = true;
+    bool obsoleteWarningsOff = false;   // inside #Disable Warning BC40000
 };
 
 // Visual Basic names, both halves of one rule: what the class text writes

@@ -93,12 +93,13 @@ const char* const classTail =
 void FormModel::writeClass()
 {
     const FormNode* formName = root->nameNode();
-    VbWriter w(output, 4);
+    VbWriter w(output, 4, options.strict);
     output += "Public Class ";
     writeIdentifier(formName->symbol, output);
     output += '\n';
     output += classHead;
     walkControls(root, [&](const FormNode* c) { w.declare(c); });
+    w.endObsoleteRun();
     output += initializeHead;
 
     w.indent = 8;
@@ -107,6 +108,7 @@ void FormModel::writeClass()
     if (anyTimer)
         w.line("Me.components = New System.ComponentModel.Container()");
     walkControls(root, [&](const FormNode* c) { w.create(c); });
+    w.endObsoleteRun();
     walkControls(root, [&](const FormNode* c) { w.frameLine(c, ".SuspendLayout()"); });
     w.line("Me.SuspendLayout()");
     walkControls(root, [&](const FormNode* c) { w.writeBlock(c); });
