@@ -4,8 +4,22 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "form/form.h"
+
+// How Visual Basic will read the texts of the written file, which decides
+// what is written by its code (see codegen/texts.cpp).
+enum class TextReading {
+    Utf8,                // U+201C, U+201D and U+FF02 by their code
+    Windows1252,         // the bytes 0x93 and 0x94 by their code
+    Windows1252ByCode,   // every byte above 0x7F by its code
+};
+// The reading of a form's texts, from all of them together.
+TextReading textReading(const std::vector<const char*>& texts);
+// Writes a quoted text of the source, both quotes included, so that Visual
+// Basic reads exactly its characters.
+void writeText(const char* quoted, TextReading reading, std::string& out);
 
 // Visits every control of the form in the one order the class text lists
 // them: section by section, each control, then a text box's label or a
@@ -25,6 +39,14 @@ void walkControls(const FormNode* root, Visit&& visit)
                     visit(o);
         }
 }
+
+// Members of the Form base class that the class text uses on itself. A
+// control may take such a name: its field is declared Shadows, and the
+// class's own lines reach the member through MyBase instead of Me.
+enum BaseMember {
+    BaseAutoScaleBaseSize, BaseClientSize, BaseControls, BaseName, BaseResumeLayout,
+    BaseSuspendLayout, BaseText, BaseMemberCount
+};
 
 class VbWriter {
 public:
@@ -49,9 +71,15 @@ public:
     void plainName(const FormNode* control);   // the same in comments and strings
     void endLine() { out += '\n'; }
     void line(const char* text);          // indented, with its line end
+    void text(const char* quoted) { writeText(quoted, reading, out); }
+    // "Me.", or "MyBase." where a control's field has the member's name.
+    void self(BaseMember member);
+    // Notes the base members that the form's controls shadow.
+    void noteShadowed(const FormNode* control);
 
     int indent;
     const bool strict;
+    TextReading reading = TextReading::Utf8;
 
 private:
     void obsoleteRun(const FormNode* control);
@@ -78,15 +106,18 @@ private:
     std::string& out;
     bool firstInList = true;
     bool obsoleteWarningsOff = false;   // inside #Disable Warning BC40000
+    unsigned shadowed = 0;   // bit i: a control has the name of base member i
 };
 
-// Visual Basic names, both halves of one rule: what the class text writes
-// in brackets, and what it cannot take at all (the parser refuses such names
-// when they are declared).
+// Visual Basic names, the parts of one rule: what the class text writes in
+// brackets, what it declares Shadows, and what it cannot take at all (the
+// parser refuses such names when they are declared).
 // Writes a name where Visual Basic code takes it: reserved words in brackets.
 void writeIdentifier(int symbol, std::string& out);
-// A member that the generated class declares or uses on itself.
+// A member that the generated class declares itself: no control can take it.
 bool isClassMember(const char* name);
+// The base member spelled like this name, or -1.
+int baseMemberOf(const char* name);
 // A namespace that the generated code names; a form or control so named hides it.
 bool isUsedNamespace(const char* name);
 // The name of the label with this number: "lbl" and the number.

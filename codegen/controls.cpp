@@ -59,14 +59,18 @@ void VbWriter::endObsoleteRun()
 }
 
 // Strict code declares every field Shadows: a field named like a member of
-// the form's base classes must be, and on any other field it costs nothing
-// (no warning), while the base classes' members differ from one framework
-// to the next.
+// any of the form's base classes must be, and on any other field it costs
+// nothing (no warning), while those members differ from one framework to
+// the next.
 void VbWriter::declare(const FormNode* control)
 {
     obsoleteRun(control);
     writeIndent();
-    *this << (strict ? "Friend Shadows WithEvents " : "Friend WithEvents ");
+    // A field named like a member of the Form base class hides it on purpose;
+    // strict code declares them all so.
+    const bool shadows =
+        strict || (control->kind != KindLabel && baseMemberOf(symtab.nameOf(control->nameNode()->symbol)) >= 0);
+    *this << (shadows ? "Friend Shadows WithEvents " : "Friend WithEvents ");
     name(control);
     *this << " As " << typeOf(control);
     endLine();

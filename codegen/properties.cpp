@@ -76,7 +76,8 @@ void VbWriter::tabIndexLine(const FormNode* control)
 void VbWriter::textLine(const FormNode* control, const char* text)
 {
     property(control);
-    *this << ".Text = " << text;
+    *this << ".Text = ";
+    this->text(text);
     endLine();
 }
 

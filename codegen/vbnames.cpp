@@ -1,9 +1,12 @@
 // Names as Visual Basic code takes them, the one place that knows them: a
 // name spelled like one of its reserved words is written between square
-// brackets, and a name that the generated class already gives a meaning (one
-// of its members, a namespace it names, a label it generates) is refused,
-// since brackets would not help. Every other name is written as it is, so
-// sources that never used such a name keep their output.
+// brackets; a name spelled like a member of the Form base class that the
+// class text uses on itself is declared Shadows, and the class's own lines
+// reach that member through MyBase; a name that the generated class already
+// gives a meaning (a member it declares itself, a namespace it names, a
+// label it generates) is refused, since neither helps there. Every other
+// name is written as it is, so sources that never used such a name keep
+// their output.
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -40,10 +43,14 @@ static_assert(std::is_sorted(std::begin(reserved), std::end(reserved)), "reserve
 
 bool isReserved(const char* name) { return std::binary_search(std::begin(reserved), std::end(reserved), name); }
 
-// Members that the generated form class declares or uses on itself.
-constexpr std::string_view classMembers[] = {
-    "autoscalebasesize", "clientsize", "components", "controls", "dispose",
-    "initializecomponent", "name", "resumelayout", "suspendlayout", "text"};
+// Members that the generated form class declares itself.
+constexpr std::string_view classMembers[] = {"components", "dispose", "initializecomponent"};
+
+// Members of the Form base class that the class text uses on itself, in the
+// order of enum BaseMember.
+constexpr std::string_view baseMembers[] = {
+    "autoscalebasesize", "clientsize", "controls", "name", "resumelayout", "suspendlayout", "text"};
+static_assert(std::size(baseMembers) == BaseMemberCount, "one name per base member");
 
 // Namespaces that the generated code names.
 constexpr std::string_view usedNamespaces[] = {"microsoft", "system"};
@@ -71,6 +78,12 @@ void writeIdentifier(int symbol, std::string& out)
 bool isClassMember(const char* name) { return isOneOf(name, classMembers); }
 
 bool isUsedNamespace(const char* name) { return isOneOf(name, usedNamespaces); }
+
+int baseMemberOf(const char* name)
+{
+    auto found = std::find(std::begin(baseMembers), std::end(baseMembers), name);
+    return found == std::end(baseMembers) ? -1 : static_cast<int>(found - std::begin(baseMembers));
+}
 
 std::string labelName(int number) { return "lbl" + std::to_string(number); }
 

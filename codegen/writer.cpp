@@ -1,14 +1,10 @@
 // The class text and the file it goes to.
-#include <cerrno>
 #include <charconv>
-#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "codegen/codegen.h"
 #include "driver/driver.h"
+#include "platform/platform.h"
 #include "symbols/symbols.h"
 
 VbWriter& VbWriter::operator<<(int value)
@@ -34,6 +30,20 @@ void VbWriter::plainName(const FormNode* control)
         out += labelName(control->props.label.tabIndex);
     else
         symtab.writeName(control->nameNode()->symbol, out);
+}
+
+void VbWriter::self(BaseMember member)
+{
+    *this << ((shadowed >> member & 1u) != 0 ? "MyBase." : "Me.");
+}
+
+void VbWriter::noteShadowed(const FormNode* control)
+{
+    if (control->kind == KindLabel)
+        return;
+    const int member = baseMemberOf(symtab.nameOf(control->nameNode()->symbol));
+    if (member >= 0)
+        shadowed |= 1u << member;
 }
 
 void VbWriter::line(const char* text)
@@ -94,6 +104,16 @@ void FormModel::writeClass()
 {
     const FormNode* formName = root->nameNode();
     VbWriter w(output, 4, options.strict);
+    std::vector<const char*> texts{symtab.nameOf(root->caption()->symbol)};
+    walkControls(root, [&](const FormNode* c) {
+        if (c->kind == KindLabel)
+            texts.push_back(c->props.label.text);
+        else if (c->kind == KindCommandButton || c->kind == KindCheckBox || c->kind == KindFrame ||
+                 c->kind == KindOptionButton)
+            texts.push_back(c->props.button.text);
+        w.noteShadowed(c);
+    });
+    w.reading = textReading(texts);
     output += "Public Class ";
     writeIdentifier(formName->symbol, output);
     output += '\n';
@@ -110,11 +130,17 @@ void FormModel::writeClass()
     walkControls(root, [&](const FormNode* c) { w.create(c); });
     w.endObsoleteRun();
     walkControls(root, [&](const FormNode* c) { w.frameLine(c, ".SuspendLayout()"); });
-    w.line("Me.SuspendLayout()");
+    w.writeIndent();
+    w.self(BaseSuspendLayout);
+    w << "SuspendLayout()";
+    w.endLine();
     walkControls(root, [&](const FormNode* c) { w.writeBlock(c); });
     w.writeFormBlock(root);
     walkControls(root, [&](const FormNode* c) { w.frameLine(c, ".ResumeLayout(False)"); });
-    w.line("Me.ResumeLayout(False)");
+    w.writeIndent();
+    w.self(BaseResumeLayout);
+    w << "ResumeLayout(False)";
+    w.endLine();
     output += classTail;
 }
 
@@ -128,47 +154,41 @@ void VbWriter::writeFormBlock(const FormNode* root)
     plainName(root);
     endLine();
     line("'");
-    line("Me.AutoScaleBaseSize = New System.Drawing.Size(5, 13)");
     writeIndent();
-    *this << "Me.ClientSize = New System.Drawing.Size(" << root->props.form.clientWidth << ", "
+    self(BaseAutoScaleBaseSize);
+    *this << "AutoScaleBaseSize = New System.Drawing.Size(5, 13)";
+    endLine();
+    writeIndent();
+    self(BaseClientSize);
+    *this << "ClientSize = New System.Drawing.Size(" << root->props.form.clientWidth << ", "
       << root->props.form.clientHeight << ")";
     endLine();
     writeIndent();
-    *this << "Me.Controls.AddRange(New System.Windows.Forms.Control() {";
+    self(BaseControls);
+    *this << "Controls.AddRange(New System.Windows.Forms.Control() {";
     walkControls(root, [this](const FormNode* c) { listControl(c); });
     *this << "})";
     endLine();
     writeIndent();
-    *this << "Me.Name = \"";
+    self(BaseName);
+    *this << "Name = \"";
     plainName(root);
     *this << "\"";
     endLine();
     writeIndent();
-    *this << "Me.Text = ";
-    symtab.writeName(root->caption()->symbol, out);
+    self(BaseText);
+    *this << "Text = ";
+    text(symtab.nameOf(root->caption()->symbol));
     endLine();
 }
 
 namespace {
 
-// The one refusal of the writer: the temporary file, if any, goes first.
-[[noreturn]] void refuse(const char* temporary, ErrorCode code, const char* message)
+// The one refusal of the writer.
+[[noreturn]] void refuse(ErrorCode code, const char* message)
 {
-    if (temporary != nullptr)
-        ::unlink(temporary);
     fail(code, stderr, message,
          std::string(code == ErrOutputOpen ? "cannot open '" : "cannot write '") + outputPath + "'");
-}
-
-// The mode a newly created file would get, or the mode of the file replaced.
-mode_t outputMode(const char* path)
-{
-    struct stat st;
-    if (::stat(path, &st) == 0 && S_ISREG(st.st_mode))
-        return st.st_mode & 07777;
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
 }
 
 }  // namespace
@@ -183,31 +203,12 @@ void FormModel::generate()
     output.reserve(16384);
     writeClass();
 
-    const char* target = outputPath.c_str();
-    struct stat st;
-    if (::stat(target, &st) == 0 && S_ISDIR(st.st_mode))
-        refuse(nullptr, ErrOutputOpen, "Couldn't open a .vb");
-    std::string temporaryName = outputPath + ".XXXXXX";
-    char* temporary = temporaryName.data();
-    int fd = ::mkstemp(temporary);
-    if (fd < 0)
-        refuse(nullptr, ErrOutputOpen, "Couldn't open a .vb");
-    ::fchmod(fd, outputMode(target));
-    const char* data = output.data();
-    std::size_t left = output.size();
-    while (left > 0) {
-        ssize_t written = ::write(fd, data, left);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            ::close(fd);
-            refuse(temporary, ErrOutputWrite, "Couldn't write a .vb");
-        }
-        data += written;
-        left -= static_cast<std::size_t>(written);
+    switch (platform::replaceFile(outputPath.c_str(), output.data(), output.size())) {
+    case platform::WriteOutcome::Written:
+        return;
+    case platform::WriteOutcome::CannotCreate:
+        refuse(ErrOutputOpen, "Couldn't open a .vb");
+    case platform::WriteOutcome::CannotWrite:
+        refuse(ErrOutputWrite, "Couldn't write a .vb");
     }
-    if (::close(fd) != 0)
-        refuse(temporary, ErrOutputWrite, "Couldn't write a .vb");
-    if (::rename(temporary, target) != 0)
-        refuse(temporary, ErrOutputOpen, "Couldn't open a .vb");
 }

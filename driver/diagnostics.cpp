@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <unistd.h>
 
 #include "driver/driver.h"
+#include "platform/platform.h"
 
 DiagnosticContext diagnosticContext;
 
@@ -194,7 +194,7 @@ std::string bannerText(bool terminal, const char* lcAll, const char* lcCtype, co
 
 void writeBanner()
 {
-    std::string text = bannerText(::isatty(STDOUT_FILENO) == 1, std::getenv("LC_ALL"),
+    std::string text = bannerText(platform::stdoutIsTerminal(), std::getenv("LC_ALL"),
                                   std::getenv("LC_CTYPE"), std::getenv("LANG"));
     std::fwrite(text.data(), 1, text.size(), stdout);
 }

@@ -3,8 +3,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <sys/stat.h>
 
+#include "platform/platform.h"
 #include "scanner/scanner.h"
 
 char kavel::basename[FileNameMax + 5];
@@ -85,7 +85,7 @@ void checkFileName(char* filename)
 
 std::string checkSourcePath(std::string& path)
 {
-    const std::size_t slash = path.find_last_of('/');
+    const std::size_t slash = path.find_last_of(platform::pathSeparators);
     const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
     const std::string name = path.substr(nameStart);
     const std::size_t period = name.find('.');
@@ -154,14 +154,7 @@ bool readWord(std::string& word)
 }
 
 // The existence probe: a warning only, the open that follows decides.
-bool fileExists(const char* name)
-{
-    std::FILE* probe = std::fopen(name, "r");
-    if (probe == nullptr)
-        return false;
-    std::fclose(probe);
-    return true;
-}
+bool fileExists(const char* name) { return platform::probe(name); }
 
 }  // namespace
 
@@ -177,9 +170,8 @@ void openChecked(const char* filename, SourceText& source)
         say(stdout, ("Cannot find " + name).c_str());
     errno = 0;
     if (!source.openFile(filename)) {
-        struct stat st;
         std::string why;
-        if (::stat(filename, &st) == 0 && S_ISDIR(st.st_mode))
+        if (platform::isFolder(filename))
             why = ": it is a folder";
         else if (errno != 0)
             why = std::string(": ") + std::strerror(errno);

@@ -52,8 +52,9 @@ void Parser::declareObject(ObjectType objectType)
     }
     const char* name = symtab.nameOf(lastAttribute);
     if (isClassMember(name))
-        checkFailed(ErrClassMember, "Object name is taken by a member of the generated form class",
-                    written + " is a member of the generated form class");
+        checkFailed(ErrClassMember,
+                    ("Object name " + std::string(name) + " is taken: the generated form class declares it itself").c_str(),
+                    written + " is declared by the generated form class itself");
     if (isUsedNamespace(name))
         checkFailed(ErrNamespace, "Object name hides a namespace of the generated code",
                     written + " would hide a namespace of the generated code");

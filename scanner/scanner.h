@@ -7,6 +7,8 @@
 
 #include "driver/driver.h"
 
+#include "platform/platform.h"
+
 // The token codes. Codes 0 to 51 are the keywords, the newline and "=" among
 // them; then the tokens the scanner makes of identifiers, constants, the end
 // of the input and a character it cannot take; then two codes that only name
@@ -46,7 +48,9 @@ extern const char* const printNames[PrintNameCount];
 constexpr int LexemeMax = 80;
 
 // The source as a stream of characters with one character of put-back, read
-// through a fixed buffer from a file or straight from memory.
+// through a fixed buffer from a file or straight from memory. A CR directly
+// before an LF is part of the line end: the two come out as one '\n', so a
+// source with CR LF line ends reads as the same source with LF line ends.
 class SourceText {
 public:
     SourceText() = default;
@@ -66,6 +70,7 @@ public:
     {
         if (cur == end && !refill()) return false;
         c = *cur++;
+        if (c == '\r') c = afterCarriageReturn();
         return true;
     }
     // Reads up to and including the next c; false if the end comes first.
@@ -78,15 +83,17 @@ public:
 
 private:
     bool refill();
+    char afterCarriageReturn();
 
     static constexpr std::size_t BufferSize = 1 << 16;
-    int fd = -1;
+    platform::FileHandle file = platform::NoFile;
     const char* begin = nullptr;
     const char* cur = nullptr;
     const char* end = nullptr;
     bool ended = false;
     bool failed = false;
     bool memory = false;
+    bool drained = false;   // the file has met its end, which the next refill reports
     char buffer[BufferSize + 1];
 };
 

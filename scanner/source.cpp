@@ -1,24 +1,15 @@
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "scanner/scanner.h"
 
 bool SourceText::openFile(const char* path)
 {
     close();
-    fd = ::open(path, O_RDONLY);
-    if (fd < 0)
+    file = platform::openForReading(path);
+    if (file == platform::NoFile)
         return false;
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        close();
-        return false;
-    }
     memory = false;
-    ended = failed = false;
+    ended = failed = drained = false;
     begin = cur = end = buffer + 1;
     return true;
 }
@@ -27,16 +18,15 @@ void SourceText::openMemory(const char* data, std::size_t size)
 {
     close();
     memory = true;
-    ended = failed = false;
+    ended = failed = drained = false;
     begin = cur = data;
     end = data + size;
 }
 
 void SourceText::close()
 {
-    if (fd >= 0)
-        ::close(fd);
-    fd = -1;
+    platform::closeFile(file);
+    file = platform::NoFile;
 }
 
 bool SourceText::skipPast(char c)
@@ -53,30 +43,52 @@ bool SourceText::skipPast(char c)
     }
 }
 
-// Refills the buffer, keeping the last character read in front of the new
-// ones so that it can still be put back.
+// Reads the next part of the file into the buffer, keeping the last character
+// read in front of the new ones so that it can still be put back. Once the
+// file is drained, reports the end.
 bool SourceText::refill()
 {
     if (ended)
         return false;
-    if (!memory && fd >= 0) {
+    if (!memory && !drained && file != platform::NoFile) {
         std::size_t keep = cur > begin ? 1 : 0;
         if (keep)
             buffer[0] = cur[-1];
-        for (;;) {
-            ssize_t got = ::read(fd, buffer + 1, BufferSize);
-            if (got > 0) {
-                begin = buffer + 1 - keep;
-                cur = buffer + 1;
-                end = buffer + 1 + got;
-                return true;
-            }
-            if (got < 0 && errno == EINTR)
-                continue;
-            failed = got < 0;
-            break;
+        long long got = platform::readSome(file, buffer + 1, BufferSize);
+        if (got > 0) {
+            begin = buffer + 1 - keep;
+            cur = buffer + 1;
+            end = buffer + 1 + got;
+            return true;
         }
+        failed = got < 0;
     }
     ended = true;
     return false;
+}
+
+// A CR has just been read: with an LF directly after it, the two are one line
+// end, '\n'; otherwise the CR stands. A CR that ends the buffer looks at the
+// file's next part; the end of the file met there is reported by the next
+// read, as if nothing had looked (so that the CR can still be put back).
+char SourceText::afterCarriageReturn()
+{
+    if (cur == end) {
+        if (memory || drained || file == platform::NoFile)
+            return '\r';
+        buffer[0] = '\r';
+        long long got = platform::readSome(file, buffer + 1, BufferSize);
+        if (got <= 0) {
+            failed = got < 0;
+            drained = true;
+            return '\r';
+        }
+        begin = buffer;
+        cur = buffer + 1;
+        end = buffer + 1 + got;
+    }
+    if (*cur != '\n')
+        return '\r';
+    ++cur;
+    return '\n';
 }

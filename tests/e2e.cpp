@@ -9,18 +9,30 @@
 //   args: WORD...           the command-line words (none when empty or absent)
 //   status: N               the exit status
 //   fsize: N                a file-size limit in bytes for the run (SIGXFSZ ignored)
+//   platform: NAME REASON   the case holds on one system only (linux,
+//                           windows): skipped, with the reason, elsewhere
 //   --- file NAME           a file laid down before the run
 //   --- dir NAME            a folder laid down before the run
 //   --- link NAME TARGET    a symbolic link laid down before the run
 //   --- stdin / --- stdout / --- stderr
 //   --- expect NAME         a file the run must leave with this content
 // A section marker may end in "noeol" (no line end after its last line) or
-// "escaped" (\t, \n, \0, \\ and \xHH are decoded). In stdout, a line "@banner"
+// "escaped" (\t, \n, \r, \0, \\ and \xHH are decoded); a file section also
+// in "readonly" (laid down without write permission, which it must still
+// lack after the run, replaced or not). In stdout, a line "@banner"
 // stands for the console banner; in any section "@include NAME" stands for
 // the fixture file tests/cases/fixtures/NAME, and "@repeat N TEXT" for N
 // numbered copies of a line.
+//
+// Environment: KAVEL_BINARY names another build of the compiler, and
+// KAVEL_WRAPPER a program to run it under (valgrind, wine). KAVEL_PLATFORM
+// names the system the compiler is built for (linux, the default, or windows). With
+// KAVEL_LINE_ENDS=crlf the compiler's text ends its lines as on Windows: each
+// LF of the expected standard output, standard error and of every file the
+// run writes is expected as CR LF.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -94,6 +106,8 @@ struct Case {
     int status = 0;
     long fsize = -1;
     std::vector<std::pair<std::string, std::string>> files;
+    std::set<std::string> readOnly;
+    std::string onlyOn, onlyWhy;   // the one system the case holds on, and why
     std::vector<std::string> dirs;
     std::vector<std::pair<std::string, std::string>> links;
     std::string stdinText, stdoutText, stderrText;
@@ -154,6 +168,8 @@ Case loadCase(const fs::path& path)
                 escaped = option == "escaped";
             }
             body.clear();
+            if (kind == "file" && line.size() > 9 && line.compare(line.size() - 9, 9, " readonly") == 0)
+                c.readOnly.insert(arg);
             if (kind == "file") { c.files.emplace_back(arg, ""); target = &c.files.back().second; }
             else if (kind == "dir") { c.dirs.push_back(arg); target = nullptr; }
             else if (kind == "stdin") target = &c.stdinText;
@@ -171,6 +187,10 @@ Case loadCase(const fs::path& path)
                 c.status = std::stoi(line.substr(7));
             } else if (line.rfind("fsize:", 0) == 0) {
                 c.fsize = std::stol(line.substr(6));
+            } else if (line.rfind("platform:", 0) == 0) {
+                std::istringstream words(line.substr(9));
+                words >> c.onlyOn >> std::ws;
+                std::getline(words, c.onlyWhy);
             }
             continue;
         }
@@ -246,15 +266,47 @@ std::vector<fs::path> caseFiles()
 
 class EndToEnd : public testing::TestWithParam<fs::path> {};
 
+// The text as the compiler writes it where lines end in CR LF.
+std::string withCrlf(const std::string& text)
+{
+    std::string out;
+    for (char ch : text) {
+        if (ch == '\n') out += '\r';
+        out += ch;
+    }
+    return out;
+}
+
+bool writable(const fs::path& path)
+{
+    return (fs::status(path).permissions() & fs::perms::owner_write) != fs::perms::none;
+}
+
 TEST_P(EndToEnd, Run)
 {
     Case c = loadCase(GetParam());
+    const char* platform = std::getenv("KAVEL_PLATFORM");
+    if (!c.onlyOn.empty() && c.onlyOn != (platform != nullptr ? platform : "linux"))
+        GTEST_SKIP() << "holds on " << c.onlyOn << " only: " << c.onlyWhy;
+    const char* lineEnds = std::getenv("KAVEL_LINE_ENDS");
+    if (lineEnds != nullptr && std::string(lineEnds) == "crlf") {
+        c.stdoutText = withCrlf(c.stdoutText);
+        c.stderrText = withCrlf(c.stderrText);
+        // What the run writes, not the files laid down and left as they were.
+        for (auto& [name, data] : c.expected) {
+            auto laid = std::find_if(c.files.begin(), c.files.end(), [&](const auto& f) { return f.first == name; });
+            if (laid == c.files.end() || laid->second != data) data = withCrlf(data);
+        }
+    }
     fs::path dir = fs::temp_directory_path() / ("kavel-e2e-" + std::to_string(getpid()) + "-" + c.name);
     fs::remove_all(dir);
     fs::create_directories(dir);
     for (const auto& d : c.dirs) fs::create_directories(dir / d);
     for (const auto& [name, linkTarget] : c.links) fs::create_symlink(linkTarget, dir / name);
     for (const auto& [name, data] : c.files) writeFile(dir / name, data);
+    for (const auto& name : c.readOnly)
+        fs::permissions(dir / name, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                        fs::perm_options::remove);
 
     Outcome o = run(c, dir);
     EXPECT_EQ(o.out, c.stdoutText) << "standard output";
@@ -285,6 +337,11 @@ TEST_P(EndToEnd, Run)
         want.erase(it);
     }
     for (const auto& [name, data] : want) ADD_FAILURE() << "missing file " << name;
+    for (const auto& name : c.readOnly) {
+        if (fs::exists(dir / name)) {
+            EXPECT_FALSE(writable(dir / name)) << "file " << name << " is no longer read-only";
+        }
+    }
 
     // KAVEL_KEEP_VB, when set, names a folder that collects every .vb file
     // a run wrote, for the Visual Basic compiler and runtime checks, and

@@ -3,7 +3,8 @@
 //   formgen SEED COUNT DIR     writes DIR/gSEED_I.fms for I = 1..COUNT
 // The same seed gives the same sources. Each source has both a random
 // organization and 1 to 6 sections with controls of every kind, random
-// attributes, identifiers and captions, and keeps within the layout's limits
+// attributes, identifiers and captions (a tenth of the forms with texts in
+// Windows-1252 rather than UTF-8), and keeps within the layout's limits
 // by tracking the cursors as the layout moves them. Form names are distinct
 // across the forms of one run, case-insensitively.
 #include <cstdint>
@@ -30,10 +31,12 @@ std::uint32_t next()   // xorshift64*: the same numbers everywhere
 int pick(int n) { return static_cast<int>(next() % static_cast<std::uint32_t>(n)); }
 bool chance(int percent) { return pick(100) < percent; }
 
-// Names that Visual Basic takes only escaped: its reserved words, and names
-// of types and namespaces nearby. (Names the compiler refuses, such as the
-// form class's own members, are tested on their own.)
+// Names that Visual Basic takes only escaped: its reserved words, names of
+// types and namespaces nearby, and the members of the Form base class that
+// the class uses on itself. (Names the compiler refuses, such as the class's
+// own members, are tested on their own.)
 const char* const awkward[] = {
+    "text", "name", "controls", "clientsize", "autoscalebasesize", "suspendlayout", "resumelayout",
     "next", "class", "sub", "me", "new", "string", "integer", "dim", "step", "to", "and", "or", "not",
     "mod", "nothing", "error", "stop", "option", "each", "select", "case", "if", "then", "else", "loop",
     "while", "for", "function", "property", "inherits", "region", "friend", "withevents", "as", "is",
@@ -98,15 +101,25 @@ std::string identifier()
     }
 }
 
+// Whether the texts of the current form are Windows-1252 rather than UTF-8.
+bool windows1252;
+
 std::string caption(int most)
 {
+    // Typographic quotes, which Visual Basic reads as double quotes, in UTF-8
+    // and in Windows-1252 (0x93 and 0x94); a Windows-1252 form may also hold
+    // bytes that read as UTF-8 ("\xC3\xA9").
     static const char* const pieces[] = {"OK", "Cancel", "it's", "Don't", "a\tb", "Grüße", "Ünïcödé ✓",
-                                         "x & y", "50%", "(none)", "#1", "C:\\temp", "<b>", "{x}"};
+                                         "x & y", "50%", "(none)", "#1", "C:\\temp", "<b>", "{x}",
+                                         "say “hi”", "”", "＂x＂", "‘q’"};
+    static const char* const pieces1252[] = {"OK", "a\tb", "\x93hi\x94", "\x94", "caf\xE9", "\x80 5",
+                                             "\xC3\xA9", "x & y"};
     std::string c;
     int length = chance(15) ? pick(most + 1) : pick(12);
     while (static_cast<int>(c.size()) < length) {
         if (chance(20)) {
-            c += pieces[pick(sizeof pieces / sizeof *pieces)];
+            c += windows1252 ? pieces1252[pick(sizeof pieces1252 / sizeof *pieces1252)]
+                             : pieces[pick(sizeof pieces / sizeof *pieces)];
         } else {
             char ch = static_cast<char>(32 + pick(95));
             if (ch != '"') c += ch;
@@ -114,8 +127,10 @@ std::string caption(int most)
     }
     while (static_cast<int>(c.size()) > most) c.pop_back();
     // Never cut a UTF-8 sequence in half.
-    while (!c.empty() && (static_cast<unsigned char>(c.back()) & 0xC0) == 0x80) c.pop_back();
-    if (!c.empty() && (static_cast<unsigned char>(c.back()) & 0xC0) == 0xC0) c.pop_back();
+    if (!windows1252) {
+        while (!c.empty() && (static_cast<unsigned char>(c.back()) & 0xC0) == 0x80) c.pop_back();
+        if (!c.empty() && (static_cast<unsigned char>(c.back()) & 0xC0) == 0xC0) c.pop_back();
+    }
     spend("\"" + c + "\"");
     return "\"" + c + "\"";
 }
@@ -274,6 +289,7 @@ bool tryControl(std::string& out, Layout& l)
 std::string form(int index, int seed)
 {
     used.clear();
+    windows1252 = chance(10);
     charsLeft = 1200 - 482 - 40;   // what a section's filler timer may need
     symbolsLeft = 200 - 58 - 8;
     std::string name;

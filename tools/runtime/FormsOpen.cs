@@ -14,7 +14,8 @@
 // Location and Size equal its generated lines, and the form's ClientSize its
 // generated one; every option button that the source hides is not visible
 // and every other control is, with a width and a height above 0 in its
-// lines; and the form and its visible controls painted.
+// lines; the form's and each control's Text is the text the source gives it,
+// character for character; and the form and its visible controls painted.
 // What Mono does differently, and only that, is allowed for: a window is at
 // least 1 pixel high, a multiline text box at least 20; text boxes never
 // raise Paint, and a list box of 4 pixels or less has no client area to
@@ -45,6 +46,10 @@ class Expectation
     public Dictionary<string, Size> Sizes = new Dictionary<string, Size>();
     // Option buttons with "visible = false" in the source.
     public HashSet<string> Hidden = new HashSet<string>();
+    // The texts the source gives the form and its controls (a text box's
+    // label under the label's name), as the source's characters.
+    public string FormText;
+    public Dictionary<string, string> Texts = new Dictionary<string, string>();
 
     static readonly Regex classLine = new Regex(@"^Public Class (\S+)\s*$");
     // Both the "Point(a, b)" and the narrow "Point(a,b)" forms.
@@ -53,7 +58,8 @@ class Expectation
     static readonly Regex sizeLine =
         new Regex(@"^\s*Me\.(\S+)\.Size = New System\.Drawing\.Size\((-?\d+), ?(-?\d+)\)\s*$");
     static readonly Regex clientSizeLine =
-        new Regex(@"^\s*Me\.ClientSize = New System\.Drawing\.Size\((-?\d+), ?(-?\d+)\)\s*$");
+        new Regex(@"^\s*(?:Me|MyBase)\.ClientSize = New System\.Drawing\.Size\((-?\d+), ?(-?\d+)\)\s*$");
+    static readonly Regex declarationLine = new Regex(@"^\s*Friend (?:Shadows )?WithEvents (\S+) As (\S+)\s*$");
 
     public static string Bare(string name)
     {
@@ -64,9 +70,12 @@ class Expectation
     public static Expectation Read(string vbPath, string sourcePath)
     {
         var e = new Expectation();
+        var declared = new List<KeyValuePair<string, string>>();   // name and type, in order
         foreach (string line in File.ReadAllLines(vbPath)) {
             Match m;
-            if (e.ClassName == null && (m = classLine.Match(line)).Success) {
+            if ((m = declarationLine.Match(line)).Success) {
+                declared.Add(new KeyValuePair<string, string>(Bare(m.Groups[1].Value), m.Groups[2].Value));
+            } else if (e.ClassName == null && (m = classLine.Match(line)).Success) {
                 e.ClassName = Bare(m.Groups[1].Value);
             } else if ((m = locationLine.Match(line)).Success) {
                 e.Locations[Bare(m.Groups[1].Value)] =
@@ -78,33 +87,102 @@ class Expectation
                 e.ClientSize = new Size(int.Parse(m.Groups[1].Value), int.Parse(m.Groups[2].Value));
             }
         }
-        if (sourcePath != "") e.Hidden = HiddenOptions(sourcePath);
+        if (sourcePath != "") {
+            List<string> words = Words(sourcePath);
+            e.Hidden = HiddenOptions(words);
+            // A text box's label is declared right after it.
+            var labels = new Dictionary<string, string>();
+            for (int i = 0; i + 1 < declared.Count; ++i)
+                if (declared[i].Value == "System.Windows.Forms.TextBox") labels[declared[i].Key] = declared[i + 1].Key;
+            ReadTexts(words, labels, e);
+        }
         return e;
     }
 
-    // The option buttons that a source declares with "visible = false". The
-    // source's words are case-insensitive, an apostrophe starts a comment and
-    // a quoted text runs to the next double quote on its line; an option
-    // button's attributes end at its "end".
-    static HashSet<string> HiddenOptions(string sourcePath)
+    // The words of a source. Its words are case-insensitive, an apostrophe
+    // starts a comment and a quoted text runs to the next double quote on its
+    // line; a text is kept as the word "\"" followed by its bytes, one char
+    // each (the source is read as ISO-8859-1 for that).
+    static List<string> Words(string sourcePath)
     {
-        var hidden = new HashSet<string>();
         var words = new List<string>();
         foreach (string line in File.ReadAllLines(sourcePath, Encoding.GetEncoding("iso-8859-1"))) {
             var word = new StringBuilder();
             for (int i = 0; i <= line.Length; ++i) {
                 char c = i < line.Length ? line[i] : '\n';
-                if (char.IsLetterOrDigit(c)) { word.Append(char.ToLowerInvariant(c)); continue; }
+                if (c < 128 && char.IsLetterOrDigit(c)) { word.Append(char.ToLowerInvariant(c)); continue; }
                 if (word.Length > 0) { words.Add(word.ToString()); word.Clear(); }
                 if (c == '=') words.Add("=");
                 else if (c == '"') {
                     int close = line.IndexOf('"', i + 1);
-                    words.Add("\"");
+                    words.Add("\"" + (close < 0 ? line.Substring(i + 1) : line.Substring(i + 1, close - i - 1)));
                     i = close < 0 ? line.Length : close;
                 } else if (c == '\'') break;
             }
             words.Add("\n");
         }
+        return words;
+    }
+
+    // The characters of Windows-1252 0x80 to 0x9F; the other bytes are their
+    // own code, and so are the five the code page leaves free, as Windows
+    // reads them.
+    static readonly int[] windows1252 = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+    static byte[] BytesOf(string word)
+    {
+        var bytes = new byte[word.Length - 1];
+        for (int i = 1; i < word.Length; ++i) bytes[i - 1] = (byte)word[i];
+        return bytes;
+    }
+
+    // The texts of the source as characters: its texts are read together,
+    // as UTF-8 when all of them are valid UTF-8, else as Windows-1252 (one
+    // source file, read in one encoding).
+    static void ReadTexts(List<string> words, Dictionary<string, string> labels, Expectation e)
+    {
+        var strict = new UTF8Encoding(false, true);
+        bool utf8 = true;
+        foreach (string w in words) {
+            if (!w.StartsWith("\"")) continue;
+            try { strict.GetString(BytesOf(w)); } catch (ArgumentException) { utf8 = false; }
+        }
+        Func<string, string> decode = w => {
+            byte[] bytes = BytesOf(w);
+            if (utf8) return strict.GetString(bytes);
+            var text = new StringBuilder();
+            foreach (byte b in bytes) text.Append((char)(b >= 0x80 && b < 0xA0 ? windows1252[b - 0x80] : b));
+            return text.ToString();
+        };
+        Func<int, string, string> attribute = (from, name) => {   // the text of the next such attribute
+            for (int j = from; j + 2 < words.Count; ++j)
+                if (words[j] == name && words[j + 1] == "=" && words[j + 2].StartsWith("\"")) return decode(words[j + 2]);
+            return null;
+        };
+        bool inForm = true;
+        for (int i = 0; i + 1 < words.Count; ++i) {
+            string w = words[i];
+            if (w == "section") inForm = false;
+            if (inForm && w == "caption" && e.FormText == null) e.FormText = attribute(i, "caption");
+            if (w == "commandbutton" || w == "checkbox" || w == "frame" || w == "optionbutton") {
+                string text = attribute(i + 2, "caption");
+                if (text != null) e.Texts[words[i + 1]] = text;
+            } else if (w == "textbox") {
+                e.Texts[words[i + 1]] = "";
+                string label, text = attribute(i + 2, "label");
+                if (text != null && labels.TryGetValue(words[i + 1], out label)) e.Texts[label] = text;
+            }
+        }
+    }
+
+    // The option buttons that a source declares with "visible = false"; an
+    // option button's attributes end at its "end".
+    static HashSet<string> HiddenOptions(List<string> words)
+    {
+        var hidden = new HashSet<string>();
         for (int i = 0; i + 1 < words.Count; ++i) {
             if (words[i] != "optionbutton") continue;
             string name = words[i + 1];
@@ -206,6 +284,18 @@ static class FormsOpen
             if (control != null) list.Add(new KeyValuePair<string, Control>(p.Name.ToLowerInvariant(), control));
         }
         return list;
+    }
+
+    // A text in double quotes, with every character outside printable ASCII
+    // by its code.
+    static string Quote(string text)
+    {
+        var s = new StringBuilder("\"");
+        foreach (char c in text) {
+            if (c >= 32 && c < 127) s.Append(c);
+            else s.AppendFormat("<U+{0:X4}>", (int)c);
+        }
+        return s.Append('"').ToString();
     }
 
     static string Show(Point p) { return "(" + p.X + ", " + p.Y + ")"; }
@@ -343,6 +433,15 @@ static class FormsOpen
             Size size;
             if (!hidden && want.Sizes.TryGetValue(c.Key, out size) && (size.Width <= 0 || size.Height <= 0))
                 o.Faults.Add(c.Key + ": cannot be seen: its lines give it the size " + Show(size));
+        }
+
+        // Texts, character for character as the source has them.
+        if (want.FormText != null && form.Text != want.FormText)
+            o.Faults.Add("form Text " + Quote(form.Text) + ", the source says " + Quote(want.FormText));
+        foreach (var c in controls) {
+            string text;
+            if (want.Texts.TryGetValue(c.Key, out text) && c.Value.Text != text)
+                o.Faults.Add(c.Key + ": Text " + Quote(c.Value.Text) + ", the source says " + Quote(text));
         }
 
         // Painting.

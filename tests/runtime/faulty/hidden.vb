@@ -39,6 +39,7 @@ Public Class faulthidden
         Me.ClientSize = New System.Drawing.Size(480, 213)
         Me.Controls.AddRange(New System.Windows.Forms.Control() {Me.choice})
         Me.Name = "faulthidden"
+        Me.Text = "Hidden options"
         Me.choice.ResumeLayout(False)
         Me.ResumeLayout(False)
     End Sub
