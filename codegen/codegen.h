@@ -50,7 +50,9 @@ enum BaseMember {
 
 class VbWriter {
 public:
-    VbWriter(std::string& out, int indent) : indent(indent), out(out) {}
+    // `strict`: code that Option Strict On and warnings as errors accept.
+    VbWriter(std::string& out, int indent, bool strict = false)
+        : indent(indent), strict(strict), out(out) {}
 
     // The passes; each is a visitor of one control.
     void declare(const FormNode* control);
@@ -58,6 +60,7 @@ public:
     void writeBlock(const FormNode* control);
     void listControl(const FormNode* control);   // in the form's control list
     void frameLine(const FormNode* control, const char* call);
+    void endObsoleteRun();   // after a pass: the warnings of obsolete types on again
     void writeFormBlock(const FormNode* root);   // the form's own block, the last
 
     // Pieces of a line.
@@ -75,9 +78,11 @@ public:
     void noteShadowed(const FormNode* control);
 
     int indent;
+    const bool strict;
     TextReading reading = TextReading::Utf8;
 
 private:
+    void obsoleteRun(const FormNode* control);
     void header(const FormNode* control);
     void property(const FormNode* control);   // indent and "Me.<name>"
     void propertyLine(const FormNode* control, const char* text);
@@ -100,6 +105,7 @@ private:
 
     std::string& out;
     bool firstInList = true;
+    bool obsoleteWarningsOff = false;   // inside #Disable Warning BC40000
     unsigned shadowed = 0;   // bit i: a control has the name of base member i
 };
 

@@ -30,14 +30,46 @@ const char* typeOf(const FormNode* control)
     }
 }
 
+// The VB6 compatibility types, which their assembly marks obsolete.
+bool isCompatibilityType(const FormNode* control)
+{
+    return control->kind == KindDriveListBox || control->kind == KindFileListBox ||
+           control->kind == KindDirListBox;
+}
+
 }  // namespace
 
+// Strict code names the obsolete VB6 types only where the obsolete warning
+// is off: each run of lines that names them, declarations and creations
+// alike, stands between #Disable and #Enable, and no other line does.
+void VbWriter::obsoleteRun(const FormNode* control)
+{
+    if (!strict || isCompatibilityType(control) == obsoleteWarningsOff)
+        return;
+    obsoleteWarningsOff = !obsoleteWarningsOff;
+    line(obsoleteWarningsOff ? "#Disable Warning BC40000" : "#Enable Warning BC40000");
+}
+
+void VbWriter::endObsoleteRun()
+{
+    if (obsoleteWarningsOff) {
+        obsoleteWarningsOff = false;
+        line("#Enable Warning BC40000");
+    }
+}
+
+// Strict code declares every field Shadows: a field named like a member of
+// any of the form's base classes must be, and on any other field it costs
+// nothing (no warning), while those members differ from one framework to
+// the next.
 void VbWriter::declare(const FormNode* control)
 {
+    obsoleteRun(control);
     writeIndent();
-    // A field named like a member of the Form base class hides it on purpose.
+    // A field named like a member of the Form base class hides it on purpose;
+    // strict code declares them all so.
     const bool shadows =
-        control->kind != KindLabel && baseMemberOf(symtab.nameOf(control->nameNode()->symbol)) >= 0;
+        strict || (control->kind != KindLabel && baseMemberOf(symtab.nameOf(control->nameNode()->symbol)) >= 0);
     *this << (shadows ? "Friend Shadows WithEvents " : "Friend WithEvents ");
     name(control);
     *this << " As " << typeOf(control);
@@ -47,6 +79,7 @@ void VbWriter::declare(const FormNode* control)
 // A timer belongs to the form's components.
 void VbWriter::create(const FormNode* control)
 {
+    obsoleteRun(control);
     writeIndent();
     *this << "Me.";
     name(control);

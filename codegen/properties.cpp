@@ -160,8 +160,12 @@ void VbWriter::writeTextBoxBlock(const FormNode* box)
 {
     header(box);
     locationLine(box, ", ");
+    // Option Strict takes no Integer for the Boolean property.
     property(box);
-    *this << ".MultiLine = " << box->props.textBox.multiLine;
+    if (strict)
+        *this << ".MultiLine = " << (box->props.textBox.multiLine != 0 ? "True" : "False");
+    else
+        *this << ".MultiLine = " << box->props.textBox.multiLine;
     endLine();
     nameLine(box);
     sizeLine(box, ", ");

@@ -103,7 +103,7 @@ const char* const classTail =
 void FormModel::writeClass()
 {
     const FormNode* formName = root->nameNode();
-    VbWriter w(output, 4);
+    VbWriter w(output, 4, options.strict);
     std::vector<const char*> texts{symtab.nameOf(root->caption()->symbol)};
     walkControls(root, [&](const FormNode* c) {
         if (c->kind == KindLabel)
@@ -119,6 +119,7 @@ void FormModel::writeClass()
     output += '\n';
     output += classHead;
     walkControls(root, [&](const FormNode* c) { w.declare(c); });
+    w.endObsoleteRun();
     output += initializeHead;
 
     w.indent = 8;
@@ -127,6 +128,7 @@ void FormModel::writeClass()
     if (anyTimer)
         w.line("Me.components = New System.ComponentModel.Container()");
     walkControls(root, [&](const FormNode* c) { w.create(c); });
+    w.endObsoleteRun();
     walkControls(root, [&](const FormNode* c) { w.frameLine(c, ".SuspendLayout()"); });
     w.writeIndent();
     w.self(BaseSuspendLayout);

@@ -84,6 +84,7 @@ struct Options {
     bool quiet = false;
     DiagnosticsFormat format = DiagnosticsFormat::Classic;
     Framework framework = Framework::NetFramework;
+    bool strict = false;         // code for Option Strict On and warnings as errors
     std::string output;          // -o FILE; empty: beside the source
     std::vector<std::string> sources;
     std::string error;           // why the command line is refused; empty: it is not

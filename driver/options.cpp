@@ -35,6 +35,8 @@ Options parseOptions(int argc, char** argv)
             o.help = true;
         } else if (word == "--version") {
             o.version = true;
+        } else if (word == "--strict") {
+            o.strict = true;
         } else if (word == "-q" || word == "--quiet") {
             o.quiet = true;
         } else if (word == "-o" || word == "--output") {
@@ -104,6 +106,8 @@ void writeHelp()
         "  --framework=ID           the $(TargetFrameworkIdentifier) of the project:\n"
         "                           .NETFramework (default) or .NETCoreApp, which has\n"
         "                           no drive, directory or file list boxes\n"
+        "  --strict                 code that compiles under Option Strict On with\n"
+        "                           warnings as errors\n"
         "  -h, --help               this text\n"
         "  --version                the version\n"
         "With any option, the source may be any path; its file name keeps the rules.\n"
