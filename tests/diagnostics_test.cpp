@@ -217,27 +217,7 @@ TEST(Suggest, EditDistanceCountsASwapAsOne)
     EXPECT_EQ(editDistance("", "min"), 3);
 }
 
-// Parses a source held in memory with messages in gnu form, as the file
-// "demo.fms"; returns standard error and the status.
-ParseResult parseGnu(const std::string& source)
-{
-    freshState();
-    options.format = DiagnosticsFormat::Gnu;
-    diagnosticContext.sourceName = "demo.fms";
-    ParseResult r{0, {}, {}};
-    testing::internal::CaptureStdout();
-    testing::internal::CaptureStderr();
-    try {
-        Parser p(source.data(), source.size());
-        p.parse();
-    } catch (const Quit& q) {
-        r.status = q.status;
-    }
-    r.out = testing::internal::GetCapturedStdout();
-    r.err = testing::internal::GetCapturedStderr();
-    options.format = DiagnosticsFormat::Classic;
-    return r;
-}
+ParseResult parseGnu(const std::string& source) { return parseSource(source, DiagnosticsFormat::Gnu); }
 
 std::string sampleSource()
 {

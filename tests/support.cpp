@@ -14,9 +14,11 @@ void freshState()
     resetCompiler(throwQuit);
 }
 
-ParseResult parseSource(const std::string& source)
+ParseResult parseSource(const std::string& source, DiagnosticsFormat format)
 {
     freshState();
+    options.format = format;
+    diagnosticContext.sourceName = "demo.fms";
     ParseResult r{0, {}, {}};
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
@@ -28,6 +30,7 @@ ParseResult parseSource(const std::string& source)
     }
     r.out = testing::internal::GetCapturedStdout();
     r.err = testing::internal::GetCapturedStderr();
+    options.format = DiagnosticsFormat::Classic;
     return r;
 }
 
