@@ -214,6 +214,16 @@ static class FormsOpen
             Console.Error.WriteLine("usage: mono formsopen.exe MANIFEST [REPORT]");
             return 2;
         }
+        // Windows Forms reaches the X display in a type initializer the first
+        // time a control is made; if that fails, every form of this process
+        // would fail with it, so it is tried once here, and a failure is the
+        // display's, not a form's: status 3, and the caller may start over.
+        try {
+            new Control().Dispose();
+        } catch (Exception e) {
+            Console.Error.WriteLine("formsopen: the X display cannot be used: " + Describe(e, null));
+            return 3;
+        }
         Application.SetUnhandledExceptionMode(UnhandledExceptionMode.CatchException);
         Application.ThreadException += (sender, e) => {
             if (current != null) current.Faults.Add("exception while shown: " + Describe(e.Exception, null));
@@ -258,6 +268,9 @@ static class FormsOpen
     {
         while (e is TargetInvocationException && e.InnerException != null) e = e.InnerException;
         string text = e.GetType().FullName + ": " + e.Message.Replace("\n", " ").Replace("\r", "");
+        if (e is TypeInitializationException && e.InnerException != null)
+            text += " (" + e.InnerException.GetType().FullName + ": " +
+                    e.InnerException.Message.Replace("\n", " ").Replace("\r", "") + ")";
         var trace = new StackTrace(e, true);
         for (int i = 0; i < trace.FrameCount; ++i) {
             StackFrame frame = trace.GetFrame(i);
