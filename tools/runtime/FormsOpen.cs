@@ -268,9 +268,13 @@ static class FormsOpen
     {
         while (e is TargetInvocationException && e.InnerException != null) e = e.InnerException;
         string text = e.GetType().FullName + ": " + e.Message.Replace("\n", " ").Replace("\r", "");
-        if (e is TypeInitializationException && e.InnerException != null)
-            text += " (" + e.InnerException.GetType().FullName + ": " +
-                    e.InnerException.Message.Replace("\n", " ").Replace("\r", "") + ")";
+        // A type initializer's failure says its cause only in its innermost exception.
+        if (e is TypeInitializationException) {
+            Exception cause = e;
+            while (cause.InnerException != null) cause = cause.InnerException;
+            if (cause != e)
+                text += " (" + cause.GetType().FullName + ": " + cause.Message.Replace("\n", " ").Replace("\r", "") + ")";
+        }
         var trace = new StackTrace(e, true);
         for (int i = 0; i < trace.FrameCount; ++i) {
             StackFrame frame = trace.GetFrame(i);
