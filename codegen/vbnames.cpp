@@ -92,8 +92,10 @@ int labelNumberOf(const char* name)
     if (std::strncmp(name, "lbl", 3) != 0 || name[3] < '0' || name[3] > '9' ||
         (name[3] == '0' && name[4] != '\0'))
         return -1;
+    // Nine digits at most: every label number is far below that, and a
+    // longer one would overflow the conversion and alias a real label.
     for (const char* c = name + 3; *c != '\0'; ++c)
-        if (*c < '0' || *c > '9' || c - name > 12)
+        if (*c < '0' || *c > '9' || c - name > 11)
             return -1;
     return std::atoi(name + 3);
 }

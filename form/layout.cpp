@@ -291,7 +291,7 @@ void FormModel::installHeight(FormNode* node, int symbol)
 {
     const std::int64_t n = symtab.valueOf(symbol);
     const std::int64_t lineHeight = LineHeight * n + LineBorder;
-    if (lineHeight > LineHeight * MaxLines + LineBorder)
+    if (n > MaxLines)   // the line height above that of five lines
         fail(ErrHeight, stderr, "Height cannot exceed 5 lines",
              "height " + diagnosticContext.matched.text + " is more than " + std::to_string(MaxLines) + " lines",
              diagnosticContext.matched.place);

@@ -35,12 +35,6 @@ void Parser::checkFailed(ErrorCode code, const char* classic, const std::string&
     sourceError(code, classic, line, text, diagnosticContext.matched.place);
 }
 
-void Parser::checkFailed(ErrorCode code, const char* classic, const std::string& text,
-                         SourcePlace place) const
-{
-    sourceError(code, classic, line, text, place);
-}
-
 int editDistance(const std::string& a, const std::string& b)
 {
     // Optimal string alignment: insertions, deletions, substitutions and
@@ -116,8 +110,9 @@ std::string Parser::syntaxText(const ParseStackEntry& entry) const
     else
         found = "'" + tokenText + "'";
 
+    const auto expected = expectedTokens(entry);
     std::vector<std::string> names;
-    for (int token : expectedTokens(entry)) {
+    for (int token : expected) {
         bool quotedText = false;
         if (token == TokConstant) {
             if (entry.kind == KindTerminal)
@@ -141,11 +136,9 @@ std::string Parser::syntaxText(const ParseStackEntry& entry) const
     // A misspelt keyword is a name: the closest expected keyword within two
     // edits, the first in table order on a tie.
     if (currentToken == TokIdentifier) {
-        std::string word = tokenText;
-        for (char& c : word)
-            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        const std::string word = symtab.nameOf(attribute);   // folded as the scanner keeps it
         int best = -1, bestDistance = 3;
-        for (int token : expectedTokens(entry)) {
+        for (int token : expected) {
             if (token >= KeywordCount || token == TokNewline || token == TokEquals)
                 continue;
             const int distance = editDistance(word, keywords[token]);

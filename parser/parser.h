@@ -158,8 +158,6 @@ public:
     // A check of an action fails: `classic` with the line in classic form,
     // else `text` at the terminal matched last (or at `place`).
     [[noreturn]] void checkFailed(ErrorCode code, const char* classic, const std::string& text) const;
-    [[noreturn]] void checkFailed(ErrorCode code, const char* classic, const std::string& text,
-                                  SourcePlace place) const;
 
     // The tokens the entry on top of the stack can take: the terminal itself,
     // or every token with an entry in the nonterminal's row, in code order.

@@ -42,7 +42,9 @@ TEST(Codegen, NamesTheGeneratedClassCannotTake)
     EXPECT_EQ(labelNumberOf("lbl0"), 0);
     EXPECT_EQ(labelNumberOf("lbl17"), 17);
     // Only the spelling the writer produces: no leading zero, digits only.
-    for (const char* name : {"lbl", "lbl01", "lbl1x", "label1", "lblx", "xlbl1"})
+    EXPECT_EQ(labelNumberOf("lbl999999999"), 999999999);
+    // Ten digits and more name no label: lbl4294967297 is not lbl1.
+    for (const char* name : {"lbl", "lbl01", "lbl1x", "label1", "lblx", "xlbl1", "lbl4294967297", "lbl1000000000"})
         EXPECT_EQ(labelNumberOf(name), -1) << name;
 }
 

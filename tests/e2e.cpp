@@ -156,19 +156,17 @@ Case loadCase(const fs::path& path)
                 target = nullptr;
                 continue;
             }
+            // The words after the name (after the kind, for the streams).
+            std::set<std::string> options;
             if (kind == "stdin" || kind == "stdout" || kind == "stderr") {
-                std::string option = arg;
+                options.insert(arg);
                 arg.clear();
-                noeol = option == "noeol";
-                escaped = option == "escaped";
-            } else {
-                std::string option;
-                words >> option;
-                noeol = option == "noeol";
-                escaped = option == "escaped";
             }
+            for (std::string option; words >> option;) options.insert(option);
+            noeol = options.count("noeol") > 0;
+            escaped = options.count("escaped") > 0;
             body.clear();
-            if (kind == "file" && line.size() > 9 && line.compare(line.size() - 9, 9, " readonly") == 0)
+            if (kind == "file" && options.count("readonly") > 0)
                 c.readOnly.insert(arg);
             if (kind == "file") { c.files.emplace_back(arg, ""); target = &c.files.back().second; }
             else if (kind == "dir") { c.dirs.push_back(arg); target = nullptr; }
@@ -355,6 +353,11 @@ TEST_P(EndToEnd, Run)
             std::replace(flat.begin(), flat.end(), '/', '_');
             return flat;
         };
+        // A .vb written elsewhere (-o) came from the case's one source.
+        std::vector<const std::string*> sources;
+        for (const auto& [source, text] : c.files)
+            if (fs::path(source).extension() == ".fms" || fs::path(source).extension() == ".txt")
+                sources.push_back(&text);
         for (const auto& [name, data] : c.expected) {
             if (fs::path(name).extension() != ".vb") continue;
             writeFile(fs::path(keep) / flatten(name), readFile(dir / name));
@@ -369,11 +372,6 @@ TEST_P(EndToEnd, Run)
                     kept = true;
                 }
             }
-            // A .vb written elsewhere (-o) came from the case's one source.
-            std::vector<const std::string*> sources;
-            for (const auto& [source, text] : c.files)
-                if (fs::path(source).extension() == ".fms" || fs::path(source).extension() == ".txt")
-                    sources.push_back(&text);
             if (!kept && sources.size() == 1) {
                 std::string flat = flatten(name);
                 writeFile(fs::path(keep) / (flat.substr(0, flat.size() - 3) + ".fms"), *sources.front());
