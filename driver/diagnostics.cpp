@@ -35,8 +35,6 @@ int exitStatusOf(ErrorCode code)
 
 namespace {
 
-bool continuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
 // The number of columns a text takes: its bytes but UTF-8 continuation bytes.
 int columnsOf(const std::string& text)
 {

@@ -154,7 +154,6 @@ bool readWord(std::string& word)
 }
 
 // The existence probe: a warning only, the open that follows decides.
-bool fileExists(const char* name) { return platform::probe(name); }
 
 }  // namespace
 
@@ -166,7 +165,7 @@ void openChecked(const char* filename, SourceText& source)
 {
     const std::string name = filename;
     const bool classic = options.format == DiagnosticsFormat::Classic;
-    if (classic && !fileExists(filename))
+    if (classic && !platform::probe(filename))
         say(stdout, ("Cannot find " + name).c_str());
     errno = 0;
     if (!source.openFile(filename)) {

@@ -68,6 +68,9 @@ enum ErrorCode {
 // The exit status that ends a run refused with the code.
 int exitStatusOf(ErrorCode code);
 
+// A byte that continues a UTF-8 character: it takes no column of its own.
+inline bool continuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
 // How refusals are written: classic (the compiler's own messages on their own
 // streams), gnu (FILE:LINE:COL: error: TEXT, the source line and a caret) or
 // msvc (FILE(LINE,COL): error KVnnnn: TEXT), both on standard error.
@@ -88,6 +91,7 @@ struct Options {
     std::string output;          // -o FILE; empty: beside the source
     std::vector<std::string> sources;
     std::string error;           // why the command line is refused; empty: it is not
+    ErrorCode errorCode = ErrOption;   // and the code of that refusal
 };
 
 // Reads the command-line words after the program name. Options may stand

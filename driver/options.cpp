@@ -77,16 +77,18 @@ Options parseOptions(int argc, char** argv)
         }
     }
     if (o.error.empty() && o.given && o.sources.size() > 1)
+    {
         o.error = "more than one source: '" + o.sources[0] + "' and '" + o.sources[1] + "'";
+        o.errorCode = ErrUsage;
+    }
     return o;
 }
 
 void refuseCommandLine(const Options& o)
 {
-    const ErrorCode code = o.error.rfind("more than one source", 0) == 0 ? ErrUsage : ErrOption;
     const std::string classic =
         "kavel: " + o.error + "\nUsage: kavel [options] [source]\nTry 'kavel --help' for more information.";
-    fail(code, stderr, classic.c_str(), o.error);
+    fail(o.errorCode, stderr, classic.c_str(), o.error);
 }
 
 void writeHelp()

@@ -62,7 +62,7 @@ char Scanner::nextChar()
     if (c == '\n') {
         ++line;
         readPlace = SourcePlace{readPlace.line + 1, 1};
-    } else if ((byte(c) & 0xC0) != 0x80) {   // UTF-8 continuation bytes take no column
+    } else if (!continuationByte(c)) {   // UTF-8 continuation bytes take no column
         ++readPlace.column;
     }
     return c;
@@ -257,7 +257,7 @@ Token Scanner::scanOther(char a, int& attribute)
     std::snprintf(message, sizeof message, "\"%c\" not expected here.", a);
     // The whole character, when it is one of UTF-8: the bytes that continue it.
     std::string character(1, a);
-    while ((byte(ch) & 0xC0) == 0x80 && character.size() < 4) {
+    while (continuationByte(ch) && character.size() < 4) {
         character += ch;
         ch = nextChar();
     }
