@@ -106,58 +106,40 @@ std::string checkSourcePath(std::string& path)
 
 namespace {
 
-// Reads one whitespace-delimited word from standard input into a buffer of
-// FileNameMax + 1 bytes. A word that does not fit is refused at once, so the
-// read stops whatever the length of what was typed. False at end of input
-// before any word.
-bool readFileName(char* filename)
-{
-    int c;
-    do
-        c = std::getchar();
-    while (c != EOF && std::strchr(" \t\n\v\f\r", c) != nullptr);
-    if (c == EOF)
-        return false;
-    std::size_t length = 0;
-    while (c != EOF && std::strchr(" \t\n\v\f\r", c) == nullptr) {
-        if (length == FileNameMax) {
-            std::fputc('\n', stdout);   // the prompt's line end
-            filename[length] = '\0';
-            fileNameTooLong(filename);
-        }
-        filename[length++] = static_cast<char>(c);
-        c = std::getchar();
-    }
-    filename[length] = '\0';
-    return true;
-}
-
 [[noreturn]] void usage()
 {
     fail(ErrUsage, stdout, "Usage: Kavel [filename]", "no source file given");
 }
 
-// A word read at the prompt, of any length (with options).
-bool readWord(std::string& word)
+bool isBlank(int c) { return std::strchr(" \t\n\v\f\r", c) != nullptr; }
+
+// The prompt: asks for the source's name and reads one whitespace-delimited
+// word from standard input; no word before the end of input is a usage
+// error. A word longer than the limit (the classic rules) is refused as soon
+// as it is seen, so the read stops whatever the length of what was typed.
+std::string promptForSource(std::size_t limit)
 {
+    std::fputs("Enter file name: ", stdout);
+    std::fflush(stdout);
     int c;
     do
         c = std::getchar();
-    while (c != EOF && std::strchr(" \t\n\v\f\r", c) != nullptr);
-    if (c == EOF)
-        return false;
-    while (c != EOF && std::strchr(" \t\n\v\f\r", c) == nullptr) {
+    while (c != EOF && isBlank(c));
+    std::string word;
+    while (c != EOF && !isBlank(c)) {
+        if (word.size() == limit) {
+            std::fputc('\n', stdout);   // the prompt's line end
+            fileNameTooLong(word.c_str());
+        }
         word += static_cast<char>(c);
         c = std::getchar();
     }
-    return true;
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+    if (word.empty())
+        usage();
+    return word;
 }
-
-// The existence probe: a warning only, the open that follows decides.
-
-}  // namespace
-
-namespace {
 
 // Opens the checked source, with the existence probe's warning in classic
 // form; quits when it cannot be opened.
@@ -183,18 +165,7 @@ void openChecked(const char* filename, SourceText& source)
 // With options: a path of any length; the file-name rules on its last part.
 void openWithOptions(SourceText& source)
 {
-    std::string path;
-    if (options.sources.empty()) {
-        std::fputs("Enter file name: ", stdout);
-        std::fflush(stdout);
-        bool gotWord = readWord(path);
-        std::fputc('\n', stdout);
-        std::fflush(stdout);
-        if (!gotWord)
-            usage();
-    } else {
-        path = options.sources[0];
-    }
+    std::string path = options.sources.empty() ? promptForSource(std::string::npos) : options.sources[0];
     const std::string base = checkSourcePath(path);
     outputPath = options.output.empty() ? base + ".vb" : options.output;
     openChecked(path.c_str(), source);
@@ -211,13 +182,7 @@ void openSource(int argc, char** argv, SourceText& source)
     // Room for the longest name and ".fms", which the check may append.
     char filename[FileNameMax + 5];
     if (argc == 1) {
-        std::fputs("Enter file name: ", stdout);
-        std::fflush(stdout);
-        bool gotWord = readFileName(filename);
-        std::fputc('\n', stdout);
-        std::fflush(stdout);
-        if (!gotWord)
-            usage();
+        std::strcpy(filename, promptForSource(FileNameMax).c_str());
     } else if (argc == 2) {
         if (std::strlen(argv[1]) > FileNameMax)
             fileNameTooLong(argv[1]);
