@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <initializer_list>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -235,7 +236,7 @@ struct DiagnosticRow {
 // The row of a kind of diagnostic.
 const DiagnosticRow& rowOf(Diag id);
 // Every row, in the order of the table.
-const std::vector<DiagnosticRow>& diagnosticRows();
+std::span<const DiagnosticRow> diagnosticRows();
 
 // One diagnostic, as data: what the consumers write and the tests compare.
 struct Diagnostic {

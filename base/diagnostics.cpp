@@ -88,11 +88,7 @@ std::string str(long long value) { return std::to_string(value); }
 
 const DiagnosticRow& rowOf(Diag id) { return rows[static_cast<std::size_t>(id)]; }
 
-const std::vector<DiagnosticRow>& diagnosticRows()
-{
-    static const std::vector<DiagnosticRow> all(std::begin(rows), std::end(rows));
-    return all;
-}
+std::span<const DiagnosticRow> diagnosticRows() { return rows; }
 
 namespace {
 

@@ -172,6 +172,10 @@ void FormBuilder::perform(int action, const Matched& matched, const Scanner& sca
         const std::string_view name = symtab_.nameOf(a);
         if (vb::isUsedNamespace(name))
             checkFailed(Diag::FormNamespace, {matched.written});
+        // A class named My conflicts with the namespace My that every Visual
+        // Basic project has.
+        if (vb::isMyNamespace(name))
+            checkFailed(Diag::FormNamedMy, {matched.written});
         form_.name = name;
         form_.written = matched.written;
         form_.at = {matched.offset, matched.length};

@@ -106,7 +106,7 @@ ReadOutcome readFile(const char* path, FileContents& contents)
 
 void releaseBefore(const FileContents& contents, std::size_t offset)
 {
-    static const std::size_t page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+    const std::size_t page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
     const std::size_t length = offset / page * page;
     if (length > 0 && contents.keep.get() == contents.data)
         ::madvise(const_cast<char*>(contents.data), length, MADV_DONTNEED);
