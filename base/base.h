@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <span>
@@ -91,8 +92,11 @@ public:
     // A source held in memory: the bytes are copied.
     SourceBuffer(std::string name, std::string_view text);
     // A source whose bytes someone else keeps alive (a mapped file): `keep`
-    // owns them and goes with the buffer.
-    SourceBuffer(std::string name, std::string_view text, std::shared_ptr<const void> keep);
+    // owns them and goes with the buffer. `release`, when given, is told
+    // that the bytes before an offset are not needed for now (a mapped
+    // file's pages may go, to be read again should they be touched).
+    SourceBuffer(std::string name, std::string_view text, std::shared_ptr<const void> keep,
+                 std::function<void(std::size_t)> release = {});
 
     const std::string& name() const { return name_; }
     std::string_view text() const { return text_; }
@@ -110,6 +114,12 @@ public:
     std::string lineText(int line) const;
     // The offset where a line starts, or the size past the last line.
     std::size_t lineStart(int line) const;
+    // The reader has gone past the offset: what lies before it may leave memory.
+    void releaseBefore(std::size_t offset) const
+    {
+        if (release_)
+            release_(offset);
+    }
 
 private:
     void indexLines() const;
@@ -117,6 +127,7 @@ private:
     std::string name_;
     std::string_view text_;
     std::shared_ptr<const void> keep_;
+    std::function<void(std::size_t)> release_;
     mutable std::vector<std::size_t> lineStarts_;   // made on the first question
 };
 

@@ -54,15 +54,6 @@ std::string fill(const char* pattern, const Args& args, int classicLine, const s
     return out;
 }
 
-// The number of columns a text takes: its bytes but UTF-8 continuation bytes.
-int columnsOf(const std::string& text)
-{
-    int columns = 0;
-    for (char c : text)
-        columns += !continuationByte(c);
-    return columns;
-}
-
 // The caret line: blanks under the characters before the column, a tab under
 // a tab, so that the caret stands under the column whatever the tab stops.
 std::string caretLine(const std::string& lineText, int column)

@@ -11,8 +11,9 @@ SourceBuffer::SourceBuffer(std::string name, std::string_view text) : name_(std:
     keep_ = std::move(copy);
 }
 
-SourceBuffer::SourceBuffer(std::string name, std::string_view text, std::shared_ptr<const void> keep)
-    : name_(std::move(name)), text_(text), keep_(std::move(keep))
+SourceBuffer::SourceBuffer(std::string name, std::string_view text, std::shared_ptr<const void> keep,
+                           std::function<void(std::size_t)> release)
+    : name_(std::move(name)), text_(text), keep_(std::move(keep)), release_(std::move(release))
 {
 }
 

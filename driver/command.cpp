@@ -83,7 +83,8 @@ SourceBuffer readSource(const std::string& path, DiagnosticEngine& engine)
         engine.refuse(Diag::CannotRead, {path});
     }
     const std::string_view text(contents.data, contents.size);
-    return SourceBuffer(path, text, contents.keep);
+    return SourceBuffer(path, text, contents.keep,
+                        [contents](std::size_t offset) { platform::releaseBefore(contents, offset); });
 }
 
 // Writes one output file whole, replacing the one there only once complete.

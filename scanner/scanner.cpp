@@ -84,6 +84,11 @@ char Scanner::skipBlanks()
         }
         const char* lf = static_cast<const char*>(lineEnd);
         p_ = lf + 1;
+        // Over a long run of comments, what is read may leave memory.
+        if (static_cast<std::size_t>(p_ - released_) > ReleaseStep) {
+            released_ = p_;
+            source_.releaseBefore(static_cast<std::size_t>(p_ - begin_));
+        }
         charOffset_ = static_cast<std::size_t>(lf - begin_);
         if (lf > begin_ && lf[-1] == '\r')
             --charOffset_;

@@ -152,6 +152,8 @@ private:
     const char* const begin_;
     const char* const end_;
     const char* p_;              // the next byte to read
+    const char* released_ = begin_;   // what is before it may have left memory
+    static constexpr std::size_t ReleaseStep = std::size_t{1} << 20;
     bool ended_ = false;         // the end has been met
     std::size_t charOffset_ = 0;   // where the character read last stands
     char ch_ = '\0';             // the look-ahead, folded; NUL at the end of the input
