@@ -51,8 +51,8 @@ static class FormTypes
         case HandleKind.MemberReference:
             return md.GetString(md.GetMemberReference((MemberReferenceHandle)handle).Name);
         case HandleKind.MethodSpecification: {
-            var spec = md.GetMethodSpecification((MethodSpecificationHandle)handle);
-            return MethodName(md, MetadataTokens.GetToken(spec.Method));
+            var generic = md.GetMethodSpecification((MethodSpecificationHandle)handle);
+            return MethodName(md, MetadataTokens.GetToken(generic.Method));
         }
         default:
             return "";
