@@ -115,8 +115,11 @@ namespace Kavel.Controls
             get { return base.Items; }
         }
 
-        /// <summary>Reads the current folder anew, then redraws.</summary>
-        public override void Refresh()
+        /// <summary>Reads the current folder anew, then redraws.
+        /// (It hides Control.Refresh rather than overriding it: Windows Forms
+        /// calls that one itself, as when it clears the items, and must not
+        /// read the file system each time.)</summary>
+        public new void Refresh()
         {
             Fill();
             base.Refresh();

@@ -83,8 +83,11 @@ namespace Kavel.Controls
             get { return base.Items; }
         }
 
-        /// <summary>Reads the drives anew (one may have come or gone), then redraws.</summary>
-        public override void Refresh()
+        /// <summary>Reads the drives anew (one may have come or gone), then redraws.
+        /// (It hides Control.Refresh rather than overriding it: Windows Forms
+        /// calls that one itself, as when it clears the items, and must not
+        /// read the file system each time.)</summary>
+        public new void Refresh()
         {
             Fill(ReadDrives());
             DriveItem keep = current == null ? null : Find(ListedDrives(), current.Root, exact: true);

@@ -184,8 +184,11 @@ namespace Kavel.Controls
             get { return base.Items; }
         }
 
-        /// <summary>Reads the folder anew, keeping the chosen file if it is still there, then redraws.</summary>
-        public override void Refresh()
+        /// <summary>Reads the folder anew, keeping the chosen file if it is still there, then redraws.
+        /// (It hides Control.Refresh rather than overriding it: Windows Forms
+        /// calls that one itself, as when it clears the items, and must not
+        /// read the file system each time.)</summary>
+        public new void Refresh()
         {
             Fill(keepChoice: true);
             base.Refresh();
