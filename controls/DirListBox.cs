@@ -153,8 +153,9 @@ namespace Kavel.Controls
 
         /// <summary>
         /// Each folder indented by its depth, behind a small folder, open for
-        /// the current folder and those above it. Drawing never fails out of
-        /// the control: what cannot be drawn is left blank.
+        /// the current folder and those above it. Our drawing never fails out
+        /// of the control: what cannot be drawn is left blank. DrawItem
+        /// handlers are called after it.
         /// </summary>
         protected override void OnDrawItem(DrawItemEventArgs e)
         {
@@ -175,11 +176,11 @@ namespace Kavel.Controls
                         | TextFormatFlags.SingleLine | TextFormatFlags.EndEllipsis);
                 }
                 e.DrawFocusRectangle();
-                base.OnDrawItem(e);
             }
             catch (Exception error) when (!(error is OutOfMemoryException))
             {
             }
+            base.OnDrawItem(e);
         }
 
         static void DrawFolder(Graphics graphics, int x, int y, int size, bool open, Color line)
@@ -202,22 +203,18 @@ namespace Kavel.Controls
         /// <summary>
         /// Makes the chosen folder the current one. A folder that has gone
         /// since it was listed is not opened: the list is read anew instead.
+        /// Nothing here throws; what the Change handlers throw is theirs, and
+        /// goes where any event handler's exception goes.
         /// </summary>
         void OpenChosen()
         {
-            try
-            {
-                var folder = SelectedItem as FolderItem;
-                if (folder == null)
-                    return;
-                if (FileSystemView.FolderExists(folder.FullPath))
-                    Go(folder.FullPath);
-                else
-                    Fill();
-            }
-            catch (Exception e) when (FileSystemView.IsFileSystemError(e))
-            {
-            }
+            var folder = SelectedItem as FolderItem;
+            if (folder == null)
+                return;
+            if (FileSystemView.FolderExists(folder.FullPath))
+                Go(folder.FullPath);
+            else
+                Fill();
         }
 
         void Go(string full)
