@@ -206,8 +206,20 @@ static class ControlsCheck
         file.PathChange += (s, e) => pathChanges++;
         file.PatternChange += (s, e) => patternChanges++;
         drive.Change += (s, e) => driveChanges++;
+        // Generated lines size the boxes as they size the controls they
+        // derive from: the same Size gives the same result.
+        var plainList = new ListBox { Location = new Point(700, 8), Size = new Size(121, 97) };
+        var plainCombo = new ComboBox { Location = new Point(700, 120), Size = new Size(121, 97) };
+        var sizedDir = new DirListBox { Location = new Point(830, 8), Size = new Size(121, 97) };
+        var sizedFile = new FileListBox { Location = new Point(960, 8), Size = new Size(121, 97) };
+        var sizedDrive = new DriveListBox { Location = new Point(830, 120), Size = new Size(121, 97) };
+        form.ClientSize = new Size(1100, 400);
+        form.Controls.AddRange(new Control[] { plainList, plainCombo, sizedDir, sizedFile, sizedDrive });
         form.Show();
         Paint(form);
+        Equal("a DirListBox takes a Size as a ListBox does", plainList.Size, sizedDir.Size);
+        Equal("a FileListBox takes a Size as a ListBox does", plainList.Size, sizedFile.Size);
+        Equal("a DriveListBox takes a Size as a ComboBox does", plainCombo.Size, sizedDrive.Size);
 
         // The defaults.
         string start = Directory.GetCurrentDirectory();
@@ -349,7 +361,7 @@ static class ControlsCheck
         Paint(form);
 
         // The classic wiring, in Visual Basic: drive -> folder -> file.
-        var wired = new ClassicWiring { StartPosition = FormStartPosition.Manual, Location = new Point(660, 0) };
+        var wired = new ClassicWiring { StartPosition = FormStartPosition.Manual, Location = new Point(0, 440) };
         wired.Show();
         Paint(wired);
         wired.Dir1.Path = tree;
