@@ -342,7 +342,18 @@ static class ControlsCheck
         Check("Drive is a listed drive that holds the current folder",
               roots.Contains(drive.Drive) && (drive.Drive == "/" || start == drive.Drive || start.StartsWith(drive.Drive + "/")),
               "Drive = " + Show(drive.Drive));
+        // The drives Mono reports, less the kernel's own and those with no
+        // folder at their root (a file mounted over another).
+        string[] system = { "/proc", "/sys", "/dev", "/run" };
+        string[] reported = DriveInfo.GetDrives().Select(d => d.Name)
+            .Where(r => Directory.Exists(r) && !system.Any(k => (r == k || r.StartsWith(k + "/")) && !r.StartsWith("/run/media/")))
+            .OrderBy(r => r, StringComparer.OrdinalIgnoreCase).ToArray();
+        Names("the drive box lists the drives Mono reports, but the kernel's own", reported, roots);
+        driveChanges = 0;
         string holder = drive.Drive;
+        drive.Refresh();
+        Equal("Refresh keeps the chosen drive", holder, drive.Drive);
+        Equal("... and raises no Change", 0, driveChanges);
         drive.Drive = tree;
         Equal("setting Drive to a path chooses the drive that holds it", roots.Where(r => r == "/" || tree == r || tree.StartsWith(r + "/")).OrderBy(r => r.Length).Last(), drive.Drive);
         if (roots.Length > 1) {
