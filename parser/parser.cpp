@@ -7,7 +7,7 @@
 #include "parser/parser.h"
 
 Parser::Parser(const SourceBuffer& source, SymbolTable& symtab, DiagnosticEngine& engine, FormBuilder& builder)
-    : source_(source), symtab_(symtab), engine_(engine), builder_(builder), scanner_(source, engine)
+    : symtab_(symtab), engine_(engine), builder_(builder), scanner_(source, engine)
 {
     parseStack_.reserve(32);
     advance();

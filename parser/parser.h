@@ -167,7 +167,6 @@ private:
     [[noreturn]] void syntaxError(Diagnostic classic) const;
     void expand(const ParseStackEntry& entry);
 
-    const SourceBuffer& source_;
     SymbolTable& symtab_;
     DiagnosticEngine& engine_;
     FormBuilder& builder_;
