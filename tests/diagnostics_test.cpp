@@ -211,7 +211,7 @@ TEST(Format, CodesKeepTheirStatuses)
     EXPECT_EQ(rowOf(Diag::StrayCharacter).status, 4);
     EXPECT_EQ(rowOf(Diag::TerminalMismatch).status, 4);
     EXPECT_EQ(rowOf(Diag::NonterminalMismatch).status, 4);
-    EXPECT_EQ(rowOf(Diag::Framework).status, 4);
+    EXPECT_EQ(rowOf(Diag::FormNamedMy).status, 4);
     EXPECT_EQ(rowOf(Diag::Height).status, 4);
     EXPECT_EQ(rowOf(Diag::TooLarge).status, 99);
     EXPECT_EQ(rowOf(Diag::OutputWrite).status, 1);
