@@ -1,11 +1,10 @@
-// The scanner alone over a large source, read through the file as the
-// compiler reads it: every token until the end of input.
+// The scanner alone over a large source, read as the compiler reads it:
+// every token until the end of input.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <sys/stat.h>
 
-#include "driver/driver.h"
+#include "platform/platform.h"
 #include "scanner/scanner.h"
 
 namespace {
@@ -18,21 +17,23 @@ const char* sourcePath()
 
 void scanWholeFile(benchmark::State& state)
 {
-    struct stat st;
-    if (stat(sourcePath(), &st) != 0) {
+    platform::FileContents contents;
+    if (platform::readFile(sourcePath(), contents) != platform::ReadOutcome::Read) {
         state.SkipWithError("no source: set KAVEL_BENCH_SOURCE or run bench/run");
         return;
     }
+    const SourceBuffer source(sourcePath(), std::string_view(contents.data, contents.size), contents.keep);
+    struct : DiagnosticConsumer {
+        void consume(const Diagnostic&, const SourceBuffer*) override {}
+    } none;
+    DiagnosticEngine engine(none, &source);
     long tokens = 0;
     for (auto _ : state) {
-        resetCompiler();
-        Scanner s;
-        s.source.openFile(sourcePath());
-        s.start();
-        int attribute;
-        while (s.nextToken(attribute) != TokEndOfInput) ++tokens;
+        Scanner s(source, engine);
+        while (s.next().kind != Lexeme::End)
+            ++tokens;
     }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * st.st_size);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(source.size()));
     state.counters["tokens"] = benchmark::Counter(static_cast<double>(tokens), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(scanWholeFile)->Unit(benchmark::kMillisecond)->MinTime(2.0);

@@ -1,15 +1,15 @@
 // The passes that name each control once: its field, its creation, its place
 // in the form's control list, and a frame's suspend and resume lines.
-#include "codegen/codegen.h"
-#include "symbols/symbols.h"
+#include "codegen/vbwriter.h"
 
-namespace {
-
-// The type of a control of this kind, as declaration and creation name it.
-const char* typeOf(const FormNode* control)
+const char* typeOf(const Control& control, Framework framework)
 {
-    switch (control->kind) {
-    case KindDriveListBox: return "Microsoft.VisualBasic.Compatibility.VB6.DriveListBox";
+    // Modern .NET has no VB6 compatibility library: the drive, directory and
+    // file list boxes there are kavel's own, from Kavel.Controls.
+    const bool modern = framework == Framework::NetCoreApp;
+    switch (control.kind) {
+    case KindDriveListBox:
+        return modern ? "Kavel.Controls.DriveListBox" : "Microsoft.VisualBasic.Compatibility.VB6.DriveListBox";
     case KindTextBox: return "System.Windows.Forms.TextBox";
     case KindLabel: return "System.Windows.Forms.Label";
     case KindComboBox: return "System.Windows.Forms.ComboBox";
@@ -18,23 +18,27 @@ const char* typeOf(const FormNode* control)
     case KindOptionButton: return "System.Windows.Forms.RadioButton";
     case KindCheckBox: return "System.Windows.Forms.CheckBox";
     case KindListBox:
-        return control->props.listBox.style == 1 ? "System.Windows.Forms.CheckedListBox"
+        return control.style == 1 ? "System.Windows.Forms.CheckedListBox"
                                                  : "System.Windows.Forms.ListBox";
     case KindTimer: return "System.Windows.Forms.Timer";
-    case KindFileListBox: return "Microsoft.VisualBasic.Compatibility.VB6.FileListBox";
-    case KindDirListBox: return "Microsoft.VisualBasic.Compatibility.VB6.DirListBox";
+    case KindFileListBox:
+        return modern ? "Kavel.Controls.FileListBox" : "Microsoft.VisualBasic.Compatibility.VB6.FileListBox";
+    case KindDirListBox:
+        return modern ? "Kavel.Controls.DirListBox" : "Microsoft.VisualBasic.Compatibility.VB6.DirListBox";
     case KindScrollBar:
-        return control->props.scrollBar.horizontal ? "System.Windows.Forms.HScrollbar"
+        return control.scrollBar.horizontal ? "System.Windows.Forms.HScrollbar"
                                                    : "System.Windows.Forms.VScrollbar";
     default: return "";
     }
 }
 
+namespace {
+
 // The VB6 compatibility types, which their assembly marks obsolete.
-bool isCompatibilityType(const FormNode* control)
+bool isCompatibilityType(const Control& control, Framework framework)
 {
-    return control->kind == KindDriveListBox || control->kind == KindFileListBox ||
-           control->kind == KindDirListBox;
+    return framework == Framework::NetFramework &&
+           (control.kind == KindDriveListBox || control.kind == KindFileListBox || control.kind == KindDirListBox);
 }
 
 }  // namespace
@@ -42,9 +46,9 @@ bool isCompatibilityType(const FormNode* control)
 // Strict code names the obsolete VB6 types only where the obsolete warning
 // is off: each run of lines that names them, declarations and creations
 // alike, stands between #Disable and #Enable, and no other line does.
-void VbWriter::obsoleteRun(const FormNode* control)
+void VbWriter::obsoleteRun(const Control& control)
 {
-    if (!strict || isCompatibilityType(control) == obsoleteWarningsOff)
+    if (!strict || isCompatibilityType(control, framework) == obsoleteWarningsOff)
         return;
     obsoleteWarningsOff = !obsoleteWarningsOff;
     line(obsoleteWarningsOff ? "#Disable Warning BC40000" : "#Enable Warning BC40000");
@@ -62,36 +66,36 @@ void VbWriter::endObsoleteRun()
 // any of the form's base classes must be, and on any other field it costs
 // nothing (no warning), while those members differ from one framework to
 // the next.
-void VbWriter::declare(const FormNode* control)
+void VbWriter::declare(const Control& control)
 {
     obsoleteRun(control);
     writeIndent();
     // A field named like a member of the Form base class hides it on purpose;
     // strict code declares them all so.
     const bool shadows =
-        strict || (control->kind != KindLabel && baseMemberOf(symtab.nameOf(control->nameNode()->symbol)) >= 0);
+        strict || (control.kind != KindLabel && vb::baseMemberOf(control.name) >= 0);
     *this << (shadows ? "Friend Shadows WithEvents " : "Friend WithEvents ");
     name(control);
-    *this << " As " << typeOf(control);
+    *this << " As " << typeOf(control, framework);
     endLine();
 }
 
 // A timer belongs to the form's components.
-void VbWriter::create(const FormNode* control)
+void VbWriter::create(const Control& control)
 {
     obsoleteRun(control);
     writeIndent();
     *this << "Me.";
     name(control);
-    *this << " = New " << typeOf(control) << (control->kind == KindTimer ? "(Me.components)" : "()");
+    *this << " = New " << typeOf(control, framework) << (control.kind == KindTimer ? "(Me.components)" : "()");
     endLine();
 }
 
 // The form holds every control but the timers, which are components, and
 // the option buttons, which their frame holds.
-void VbWriter::listControl(const FormNode* control)
+void VbWriter::listControl(const Control& control)
 {
-    if (control->kind == KindTimer || control->kind == KindOptionButton)
+    if (control.kind == KindTimer || control.kind == KindOptionButton)
         return;
     if (!firstInList)
         *this << ", ";
@@ -100,9 +104,9 @@ void VbWriter::listControl(const FormNode* control)
     name(control);
 }
 
-void VbWriter::frameLine(const FormNode* control, const char* call)
+void VbWriter::frameLine(const Control& control, const char* call)
 {
-    if (control->kind != KindFrame)
+    if (control.kind != KindFrame)
         return;
     writeIndent();
     *this << "Me.";

@@ -1,10 +1,9 @@
 // The property blocks inside InitializeComponent: three comment lines, then
 // the lines of the control's kind in a fixed order. A text box's label and
 // a frame's option buttons have blocks of their own right after it.
-#include "codegen/codegen.h"
-#include "symbols/symbols.h"
+#include "codegen/vbwriter.h"
 
-void VbWriter::header(const FormNode* control)
+void VbWriter::header(const Control& control)
 {
     line("'");
     writeIndent();
@@ -14,7 +13,7 @@ void VbWriter::header(const FormNode* control)
     line("'");
 }
 
-void VbWriter::property(const FormNode* control)
+void VbWriter::property(const Control& control)
 {
     writeIndent();
     *this << "Me.";
@@ -22,7 +21,7 @@ void VbWriter::property(const FormNode* control)
 }
 
 // One property line: "Me.", the name and the text.
-void VbWriter::propertyLine(const FormNode* control, const char* text)
+void VbWriter::propertyLine(const Control& control, const char* text)
 {
     property(control);
     *this << text;
@@ -31,33 +30,21 @@ void VbWriter::propertyLine(const FormNode* control, const char* text)
 
 // Location and size; the compatibility list boxes and the scroll bar write
 // them narrow, with no blank after the comma.
-void VbWriter::location(const FormNode* control, const char* separator)
+void VbWriter::locationLine(const Control& control, const char* separator)
 {
-    Box b = boxOf(control);
-    *this << ".Location = New System.Drawing.Point(" << *b.left << separator << *b.top << ")";
+    property(control);
+    *this << ".Location = New System.Drawing.Point(" << control.left << separator << control.top << ")";
     endLine();
 }
 
-void VbWriter::size(const FormNode* control, const char* separator)
+void VbWriter::sizeLine(const Control& control, const char* separator)
 {
-    Box b = boxOf(control);
-    *this << ".Size = New System.Drawing.Size(" << *b.width << separator << *b.height << ")";
+    property(control);
+    *this << ".Size = New System.Drawing.Size(" << control.width << separator << control.height << ")";
     endLine();
 }
 
-void VbWriter::locationLine(const FormNode* control, const char* separator)
-{
-    property(control);
-    location(control, separator);
-}
-
-void VbWriter::sizeLine(const FormNode* control, const char* separator)
-{
-    property(control);
-    size(control, separator);
-}
-
-void VbWriter::nameLine(const FormNode* control)
+void VbWriter::nameLine(const Control& control)
 {
     property(control);
     *this << ".Name = \"";
@@ -66,14 +53,14 @@ void VbWriter::nameLine(const FormNode* control)
     endLine();
 }
 
-void VbWriter::tabIndexLine(const FormNode* control)
+void VbWriter::tabIndexLine(const Control& control)
 {
     property(control);
-    *this << ".TabIndex = " << *boxOf(control).tabIndex;
+    *this << ".TabIndex = " << control.tabIndex;
     endLine();
 }
 
-void VbWriter::textLine(const FormNode* control, const char* text)
+void VbWriter::textLine(const Control& control, std::string_view text)
 {
     property(control);
     *this << ".Text = ";
@@ -82,28 +69,28 @@ void VbWriter::textLine(const FormNode* control, const char* text)
 }
 
 // Location, Name and Size, the start of most blocks.
-void VbWriter::placeLines(const FormNode* control)
+void VbWriter::placeLines(const Control& control)
 {
     locationLine(control, ", ");
     nameLine(control);
     sizeLine(control, ", ");
 }
 
-void VbWriter::writeBlock(const FormNode* control)
+void VbWriter::writeBlock(const Control& control)
 {
-    switch (control->kind) {
+    switch (control.kind) {
     case KindCommandButton:
     case KindCheckBox:
-        return writeButtonBlock(control, control->props.button.text, nullptr);
+        return writeButtonBlock(control, nullptr);
     case KindOptionButton:
-        writeButtonBlock(control, control->props.button.text, ".TabStop = True");
+        writeButtonBlock(control, ".TabStop = True");
         // A hidden option button is parked in its frame's corner; the window
         // must not show it there.
-        if (!control->props.button.visible)
+        if (!control.visible)
             propertyLine(control, ".Visible = False");
         return;
     case KindLabel:
-        return writeButtonBlock(control, control->props.label.text, nullptr);
+        return writeButtonBlock(control, nullptr);
     case KindFrame:
         return writeFrameBlock(control);
     case KindTextBox:
@@ -127,45 +114,45 @@ void VbWriter::writeBlock(const FormNode* control)
 
 // Command buttons, check boxes, option buttons and labels; only option
 // buttons carry a TabStop line.
-void VbWriter::writeButtonBlock(const FormNode* control, const char* text, const char* tabStop)
+void VbWriter::writeButtonBlock(const Control& control, const char* tabStop)
 {
     header(control);
     placeLines(control);
     tabIndexLine(control);
     if (tabStop != nullptr)
         propertyLine(control, tabStop);
-    textLine(control, text);
+    textLine(control, control.text);
 }
 
-void VbWriter::writeFrameBlock(const FormNode* frame)
+void VbWriter::writeFrameBlock(const Control& frame)
 {
     header(frame);
     property(frame);
     *this << ".Controls.AddRange(New System.Windows.Forms.Control() {";
-    for (const FormNode* o = frame->firstOption(); o != nullptr; o = o->nextSibling) {
-        if (o != frame->firstOption())
+    for (const auto& o : frame.options) {
+        if (o != frame.options.front())
             *this << ", ";
         *this << "Me.";
-        name(o);
+        name(*o);
     }
     *this << "})";
     endLine();
     placeLines(frame);
     tabIndexLine(frame);
     propertyLine(frame, ".TabStop = False");
-    textLine(frame, frame->props.button.text);
+    textLine(frame, frame.text);
 }
 
-void VbWriter::writeTextBoxBlock(const FormNode* box)
+void VbWriter::writeTextBoxBlock(const Control& box)
 {
     header(box);
     locationLine(box, ", ");
     // Option Strict takes no Integer for the Boolean property.
     property(box);
     if (strict)
-        *this << ".MultiLine = " << (box->props.textBox.multiLine != 0 ? "True" : "False");
+        *this << ".MultiLine = " << (box.multiLine ? "True" : "False");
     else
-        *this << ".MultiLine = " << box->props.textBox.multiLine;
+        *this << ".MultiLine = " << (box.multiLine ? 1 : 0);
     endLine();
     nameLine(box);
     sizeLine(box, ", ");
@@ -173,9 +160,9 @@ void VbWriter::writeTextBoxBlock(const FormNode* box)
     textLine(box, "\"\"");
 }
 
-void VbWriter::writeComboBoxBlock(const FormNode* box)
+void VbWriter::writeComboBoxBlock(const Control& box)
 {
-    const int style = box->props.comboBox.style;
+    const int style = box.style;
     header(box);
     if (style != 0)
         propertyLine(box, style == 1 ? ".DropDownStyle = System.Windows.Forms.ComboBoxStyle.Simple"
@@ -184,25 +171,25 @@ void VbWriter::writeComboBoxBlock(const FormNode* box)
     tabIndexLine(box);
 }
 
-void VbWriter::writeListBoxBlock(const FormNode* box)
+void VbWriter::writeListBoxBlock(const Control& box)
 {
     header(box);
     placeLines(box);
-    propertyLine(box, box->props.listBox.sorted ? ".Sorted = True" : ".Sorted = False");
+    propertyLine(box, box.sorted ? ".Sorted = True" : ".Sorted = False");
     tabIndexLine(box);
 }
 
 // The interval line stands at column 0.
-void VbWriter::writeTimerBlock(const FormNode* timer)
+void VbWriter::writeTimerBlock(const Control& timer)
 {
     header(timer);
     *this << "Me.";
     name(timer);
-    *this << ".Interval = " << timer->props.timer.interval;
+    *this << ".Interval = " << timer.interval;
     endLine();
 }
 
-void VbWriter::writeFileBoxBlock(const FormNode* box)
+void VbWriter::writeFileBoxBlock(const Control& box)
 {
     header(box);
     locationLine(box, ",");
@@ -210,9 +197,9 @@ void VbWriter::writeFileBoxBlock(const FormNode* box)
     tabIndexLine(box);
 }
 
-void VbWriter::writeScrollBarBlock(const FormNode* bar)
+void VbWriter::writeScrollBarBlock(const Control& bar)
 {
-    const ScrollBarRecord& s = bar->props.scrollBar;
+    const ScrollBarValues& s = bar.scrollBar;
     header(bar);
     property(bar);
     *this << ".LargeChange = " << s.largeChange;

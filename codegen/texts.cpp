@@ -54,7 +54,7 @@ int sequenceLength(Bytes p, Bytes end)
 }
 
 // Whether the bytes are valid UTF-8.
-bool validUtf8(const std::string& text)
+bool validUtf8(std::string_view text)
 {
     Bytes p = reinterpret_cast<Bytes>(text.data());
     Bytes end = p + text.size();
@@ -69,9 +69,9 @@ bool validUtf8(const std::string& text)
 
 // The text with its bytes 0x93 and 0x94 as the ASCII that stands for them
 // once they are written by their code.
-std::string quotesWritten(const char* text)
+std::string quotesWritten(std::string_view text)
 {
-    std::string s = text;
+    std::string s(text);
     for (char& c : s)
         if (c == '\x93' || c == '\x94')
             c = '"';
@@ -110,10 +110,10 @@ unsigned byCode(Bytes p, Bytes end, TextReading reading, int& length)
 
 }  // namespace
 
-TextReading textReading(const std::vector<const char*>& texts)
+TextReading textReading(const std::vector<std::string_view>& texts)
 {
     bool utf8 = true;
-    for (const char* t : texts)
+    for (std::string_view t : texts)
         utf8 = utf8 && validUtf8(t);
     if (utf8)
         return TextReading::Utf8;
@@ -121,9 +121,9 @@ TextReading textReading(const std::vector<const char*>& texts)
     // valid UTF-8 after all, and its other bytes above 0x7F as characters
     // they are not: then those are written by their code too.
     bool quotes = false, others = false, stillInvalid = false;
-    for (const char* t : texts) {
-        for (const char* c = t; *c != '\0'; ++c) {
-            const unsigned char b = static_cast<unsigned char>(*c);
+    for (std::string_view t : texts) {
+        for (char c : t) {
+            const unsigned char b = static_cast<unsigned char>(c);
             quotes = quotes || b == 0x93 || b == 0x94;
             others = others || (b >= 0x80 && b != 0x93 && b != 0x94);
         }
@@ -132,10 +132,10 @@ TextReading textReading(const std::vector<const char*>& texts)
     return quotes && others && !stillInvalid ? TextReading::Windows1252ByCode : TextReading::Windows1252;
 }
 
-void writeText(const char* quoted, TextReading reading, std::string& out)
+void writeText(std::string_view quoted, TextReading reading, std::string& out)
 {
-    Bytes begin = reinterpret_cast<Bytes>(quoted);
-    Bytes end = begin + std::char_traits<char>::length(quoted);
+    Bytes begin = reinterpret_cast<Bytes>(quoted.data());
+    Bytes end = begin + quoted.size();
     // Nothing to write by its code: the text as it is.
     Bytes p = begin;
     int length = 1;
@@ -176,4 +176,35 @@ void writeText(const char* quoted, TextReading reading, std::string& out)
     }
     if (inRun)
         out += '"';
+}
+
+namespace {
+
+void appendUtf8(unsigned code, std::string& out)
+{
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | code >> 6);
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | code >> 12);
+        out += static_cast<char>(0x80 | (code >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+}  // namespace
+
+std::string decodeText(std::string_view quoted, TextReading reading)
+{
+    std::string_view inner = quoted.size() >= 2 ? quoted.substr(1, quoted.size() - 2) : std::string_view();
+    if (reading == TextReading::Utf8)
+        return std::string(inner);
+    std::string out;
+    for (char c : inner) {
+        const unsigned char b = static_cast<unsigned char>(c);
+        appendUtf8(b >= 0x80 && b < 0xA0 ? windows1252[b - 0x80] : b, out);
+    }
+    return out;
 }

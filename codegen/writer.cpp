@@ -2,10 +2,7 @@
 #include <charconv>
 #include <cstring>
 
-#include "codegen/codegen.h"
-#include "driver/driver.h"
-#include "platform/platform.h"
-#include "symbols/symbols.h"
+#include "codegen/vbwriter.h"
 
 VbWriter& VbWriter::operator<<(int value)
 {
@@ -15,33 +12,16 @@ VbWriter& VbWriter::operator<<(int value)
     return *this;
 }
 
-// A label has no name in the source: "lbl" and its number stand in for it.
-void VbWriter::name(const FormNode* control)
-{
-    if (control->kind == KindLabel)
-        out += labelName(control->props.label.tabIndex);
-    else
-        writeIdentifier(control->nameNode()->symbol, out);
-}
-
-void VbWriter::plainName(const FormNode* control)
-{
-    if (control->kind == KindLabel)
-        out += labelName(control->props.label.tabIndex);
-    else
-        symtab.writeName(control->nameNode()->symbol, out);
-}
-
-void VbWriter::self(BaseMember member)
+void VbWriter::self(vb::BaseMember member)
 {
     *this << ((shadowed >> member & 1u) != 0 ? "MyBase." : "Me.");
 }
 
-void VbWriter::noteShadowed(const FormNode* control)
+void VbWriter::noteShadowed(const Control& control)
 {
-    if (control->kind == KindLabel)
+    if (control.kind == KindLabel)
         return;
-    const int member = baseMemberOf(symtab.nameOf(control->nameNode()->symbol));
+    const int member = vb::baseMemberOf(control.name);
     if (member >= 0)
         shadowed |= 1u << member;
 }
@@ -100,115 +80,89 @@ const char* const classTail =
 
 }  // namespace
 
-void FormModel::writeClass()
+std::vector<std::string_view> formTexts(const Form& form)
 {
-    const FormNode* formName = root->nameNode();
-    VbWriter w(output, 4, options.strict);
-    std::vector<const char*> texts{symtab.nameOf(root->caption()->symbol)};
-    walkControls(root, [&](const FormNode* c) {
-        if (c->kind == KindLabel)
-            texts.push_back(c->props.label.text);
-        else if (c->kind == KindCommandButton || c->kind == KindCheckBox || c->kind == KindFrame ||
-                 c->kind == KindOptionButton)
-            texts.push_back(c->props.button.text);
-        w.noteShadowed(c);
+    std::vector<std::string_view> texts{form.caption};
+    walkControls(form, [&](const Control& c) {
+        if (c.kind == KindLabel || c.kind == KindCommandButton || c.kind == KindCheckBox || c.kind == KindFrame ||
+            c.kind == KindOptionButton)
+            texts.push_back(c.text);
     });
-    w.reading = textReading(texts);
+    return texts;
+}
+
+std::string writeClass(const Form& form, const WriterOptions& options)
+{
+    std::string output;
+    output.reserve(16384);
+    VbWriter w(output, 4, options);
+    walkControls(form, [&](const Control& c) { w.noteShadowed(c); });
+    w.reading = textReading(formTexts(form));
     output += "Public Class ";
-    writeIdentifier(formName->symbol, output);
+    vb::writeIdentifier(form.name, output);
     output += '\n';
     output += classHead;
-    walkControls(root, [&](const FormNode* c) { w.declare(c); });
+    walkControls(form, [&](const Control& c) { w.declare(c); });
     w.endObsoleteRun();
     output += initializeHead;
 
     w.indent = 8;
     bool anyTimer = false;
-    walkControls(root, [&](const FormNode* c) { anyTimer = anyTimer || c->kind == KindTimer; });
+    walkControls(form, [&](const Control& c) { anyTimer = anyTimer || c.kind == KindTimer; });
     if (anyTimer)
         w.line("Me.components = New System.ComponentModel.Container()");
-    walkControls(root, [&](const FormNode* c) { w.create(c); });
+    walkControls(form, [&](const Control& c) { w.create(c); });
     w.endObsoleteRun();
-    walkControls(root, [&](const FormNode* c) { w.frameLine(c, ".SuspendLayout()"); });
+    walkControls(form, [&](const Control& c) { w.frameLine(c, ".SuspendLayout()"); });
     w.writeIndent();
-    w.self(BaseSuspendLayout);
+    w.self(vb::BaseSuspendLayout);
     w << "SuspendLayout()";
     w.endLine();
-    walkControls(root, [&](const FormNode* c) { w.writeBlock(c); });
-    w.writeFormBlock(root);
-    walkControls(root, [&](const FormNode* c) { w.frameLine(c, ".ResumeLayout(False)"); });
+    walkControls(form, [&](const Control& c) { w.writeBlock(c); });
+    w.writeFormBlock(form);
+    walkControls(form, [&](const Control& c) { w.frameLine(c, ".ResumeLayout(False)"); });
     w.writeIndent();
-    w.self(BaseResumeLayout);
+    w.self(vb::BaseResumeLayout);
     w << "ResumeLayout(False)";
     w.endLine();
     output += classTail;
+    return output;
 }
 
 // The form's own block, the last: its comment head, sizes, control list,
 // name and caption.
-void VbWriter::writeFormBlock(const FormNode* root)
+void VbWriter::writeFormBlock(const Form& form)
 {
     line("'");
     writeIndent();
     *this << "'";
-    plainName(root);
+    out += form.name;
     endLine();
     line("'");
     writeIndent();
-    self(BaseAutoScaleBaseSize);
+    self(vb::BaseAutoScaleBaseSize);
     *this << "AutoScaleBaseSize = New System.Drawing.Size(5, 13)";
     endLine();
     writeIndent();
-    self(BaseClientSize);
-    *this << "ClientSize = New System.Drawing.Size(" << root->props.form.clientWidth << ", "
-      << root->props.form.clientHeight << ")";
+    self(vb::BaseClientSize);
+    *this << "ClientSize = New System.Drawing.Size(" << form.clientWidth << ", " << form.clientHeight << ")";
     endLine();
     writeIndent();
-    self(BaseControls);
+    self(vb::BaseControls);
     *this << "Controls.AddRange(New System.Windows.Forms.Control() {";
-    walkControls(root, [this](const FormNode* c) { listControl(c); });
+    walkControls(form, [this](const Control& c) { listControl(c); });
     *this << "})";
     endLine();
     writeIndent();
-    self(BaseName);
+    self(vb::BaseName);
     *this << "Name = \"";
-    plainName(root);
+    out += form.name;
     *this << "\"";
     endLine();
     writeIndent();
-    self(BaseText);
+    self(vb::BaseText);
     *this << "Text = ";
-    text(symtab.nameOf(root->caption()->symbol));
+    text(form.caption);
     endLine();
 }
 
-namespace {
-
-// The one refusal of the writer.
-[[noreturn]] void refuse(ErrorCode code, const char* message)
-{
-    fail(code, stderr, message,
-         std::string(code == ErrOutputOpen ? "cannot open '" : "cannot write '") + outputPath + "'");
-}
-
-}  // namespace
-
-// The class goes to a temporary file beside the target, which replaces the
-// output file (the source's path with ".vb", or the one named by -o) only
-// once it is complete and closed: a failed run leaves an earlier file exactly
-// as it was.
-void FormModel::generate()
-{
-    output.clear();
-    output.reserve(16384);
-    writeClass();
-
-    switch (platform::replaceFile(outputPath.c_str(), output.data(), output.size())) {
-    case platform::WriteOutcome::Written:
-        return;
-    case platform::WriteOutcome::CannotCreate:
-        refuse(ErrOutputOpen, "Couldn't open a .vb");
-    case platform::WriteOutcome::CannotWrite:
-        refuse(ErrOutputWrite, "Couldn't write a .vb");
-    }
-}

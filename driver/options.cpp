@@ -2,8 +2,7 @@
 #include <cstring>
 
 #include "driver/driver.h"
-
-Options options;
+#include "platform/platform.h"
 
 namespace {
 
@@ -12,14 +11,37 @@ bool startsWith(const std::string& word, const char* prefix)
     return word.compare(0, std::strlen(prefix), prefix) == 0;
 }
 
+// Reads the list of --emit: what to write, each kind at most once.
+bool readEmit(const std::string& value, Options& o)
+{
+    o.emitVb = o.emitJson = false;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = value.find(',', start);
+        const std::string kind = value.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        if (kind == "vb")
+            o.emitVb = true;
+        else if (kind == "json")
+            o.emitJson = true;
+        else
+            return false;
+        if (comma == std::string::npos)
+            return true;
+        start = comma + 1;
+    }
+}
+
 }  // namespace
 
 Options parseOptions(int argc, char** argv)
 {
     Options o;
-    auto refuse = [&o](const std::string& why) {
-        if (o.error.empty())
-            o.error = why;
+    auto refuse = [&o](Diag why, std::vector<std::string> args) {
+        if (o.refused)
+            return;
+        o.refused = true;
+        o.refusal = why;
+        o.refusalArgs = std::move(args);
     };
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
@@ -36,18 +58,18 @@ Options parseOptions(int argc, char** argv)
         } else if (word == "--version") {
             o.version = true;
         } else if (word == "--strict") {
-            o.strict = true;
+            o.compile.strict = true;
         } else if (word == "-q" || word == "--quiet") {
             o.quiet = true;
         } else if (word == "-o" || word == "--output") {
             if (i + 1 == argc)
-                refuse("option '" + word + "' needs a file name");
+                refuse(Diag::OptionNeedsFile, {word});
             else
                 o.output = argv[++i];
         } else if (startsWith(word, "--output=")) {
             o.output = word.substr(9);
             if (o.output.empty())
-                refuse("option '--output' needs a file name");
+                refuse(Diag::OptionNeedsFile, {"--output"});
         } else if (startsWith(word, "-o")) {
             o.output = word.substr(2);
         } else if (startsWith(word, "--diagnostics=")) {
@@ -59,36 +81,35 @@ Options parseOptions(int argc, char** argv)
             else if (value == "msvc")
                 o.format = DiagnosticsFormat::Msvc;
             else
-                refuse("option '--diagnostics' takes classic, gnu or msvc, not '" + value + "'");
+                refuse(Diag::OptionBadValue, {"--diagnostics", "classic, gnu or msvc", value});
         } else if (word == "--diagnostics") {
-            refuse("option '--diagnostics' needs a value: --diagnostics=classic, gnu or msvc");
+            refuse(Diag::OptionNeedsValue, {"--diagnostics", "--diagnostics=classic, gnu or msvc"});
         } else if (startsWith(word, "--framework=")) {
             const std::string value = word.substr(12);
             if (value == ".NETFramework")
-                o.framework = Framework::NetFramework;
+                o.compile.framework = Framework::NetFramework;
             else if (value == ".NETCoreApp")
-                o.framework = Framework::NetCoreApp;
+                o.compile.framework = Framework::NetCoreApp;
             else
-                refuse("option '--framework' takes .NETFramework or .NETCoreApp, not '" + value + "'");
+                refuse(Diag::OptionBadValue, {"--framework", ".NETFramework or .NETCoreApp", value});
         } else if (word == "--framework") {
-            refuse("option '--framework' needs a value: --framework=.NETFramework or .NETCoreApp");
+            refuse(Diag::OptionNeedsValue, {"--framework", "--framework=.NETFramework or .NETCoreApp"});
+        } else if (startsWith(word, "--emit=")) {
+            const std::string value = word.substr(7);
+            if (!readEmit(value, o))
+                refuse(Diag::OptionBadValue, {"--emit", "a list of vb and json", value});
+        } else if (word == "--emit") {
+            refuse(Diag::OptionNeedsValue, {"--emit", "--emit=vb,json"});
+        } else if (platform::probe(word.c_str()) && !platform::isFolder(word.c_str())) {
+            // A source whose name begins with a dash: say how to give it.
+            refuse(Diag::UnknownOptionIsFile, {word});
         } else {
-            refuse("unknown option '" + word + "'");
+            refuse(Diag::UnknownOption, {word});
         }
     }
-    if (o.error.empty() && o.given && o.sources.size() > 1)
-    {
-        o.error = "more than one source: '" + o.sources[0] + "' and '" + o.sources[1] + "'";
-        o.errorCode = ErrUsage;
-    }
+    if (!o.refused && o.given && o.sources.size() > 1)
+        refuse(Diag::TwoSources, {o.sources[0], o.sources[1]});
     return o;
-}
-
-void refuseCommandLine(const Options& o)
-{
-    const std::string classic =
-        "kavel: " + o.error + "\nUsage: kavel [options] [source]\nTry 'kavel --help' for more information.";
-    fail(o.errorCode, stderr, classic.c_str(), o.error);
 }
 
 void writeHelp()
@@ -110,6 +131,9 @@ void writeHelp()
         "                           no drive, directory or file list boxes\n"
         "  --strict                 code that compiles under Option Strict On with\n"
         "                           warnings as errors\n"
+        "  --emit=KINDS             what to write, a comma-separated list: vb (the\n"
+        "                           class, the default), json (a description of the\n"
+        "                           laid-out form, beside the class as NAME.json)\n"
         "  -h, --help               this text\n"
         "  --version                the version\n"
         "With any option, the source may be any path; its file name keeps the rules.\n"

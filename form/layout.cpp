@@ -6,12 +6,7 @@
 // No sum here can overflow: heights are checked to at most 5 lines before
 // they are used, and every other term is a small constant added once per
 // control, whose number the symbol table bounds.
-#include <cstdint>
-
-#include "driver/driver.h"
 #include "form/form.h"
-#include "scanner/scanner.h"
-#include "symbols/symbols.h"
 
 namespace {
 
@@ -56,7 +51,6 @@ constexpr int CheckedLineHeight = 15;
 constexpr int LineBorder = 8;             // text and check boxes
 constexpr int ListBorder = 4;
 constexpr int FileBoxBorder = 6;
-constexpr int MaxLines = 5;
 
 // Where a control stands in a column: its left edge past the column's left.
 constexpr int LabelIndent = 40;
@@ -76,7 +70,7 @@ constexpr int ButtonDrop = 32;
 constexpr int BoxDrop = 38;               // drive list and combo boxes
 constexpr int HorizontalBarDrop = 40;
 // A text box or check box of n lines.
-const int TopOffset[MaxLines + 1] = {0, 38, 32, 23, 19, 12};
+constexpr int TopOffset[limits::Lines + 1] = {0, 38, 32, 23, 19, 12};
 // After a labelled text box, beyond the label and the box.
 constexpr int LabelledBoxRoom = 2 * WidthStep;
 // Room to the right of a labelled text box that grows the form.
@@ -87,56 +81,55 @@ constexpr int LabelledBoxRightRoom = 33;
 constexpr int FormScreenLeft = 4;
 constexpr int FormScreenTop = 23;
 
-int controlWidth(int sizeWord)   // text box, check box, combo box
+int controlWidth(SizeWord size)   // text box, check box, combo box
 {
-    return SmallWidth + (sizeWord == KwSmall ? 0 : sizeWord == KwMedium ? WidthStep : 2 * WidthStep);
+    return SmallWidth + WidthStep * static_cast<int>(size);
 }
 
-int scrollBarLength(int sizeWord) { return controlWidth(sizeWord) + 2 * WidthStep; }
+int scrollBarLength(SizeWord size) { return controlWidth(size) + 2 * WidthStep; }
 
 // How far a text box with its label moves the row on: the label, the gap
 // and the box.
-int labelledBoxAdvance(int sizeWord) { return LabelWidth + Gap + controlWidth(sizeWord); }
+int labelledBoxAdvance(SizeWord size) { return LabelWidth + Gap + controlWidth(size); }
 
 }  // namespace
 
-void FormModel::checkFormSize(std::FILE* stream) const
+Growth Layout::checkFormSize(Growth tooLarge) const
 {
-    if (formWidth > ScreenWidth || formHeight > ScreenHeight) {
-        const DiagnosticContext& c = diagnosticContext;
-        fail(ErrTooLarge, stream, "Too many objects on the form",
-             "the form is larger than " + std::to_string(ScreenWidth) + " by " + std::to_string(ScreenHeight) +
-                 " pixels after " + (c.placingSection ? "adding this section" : "placing '" + c.placing.text + "'"),
-             c.placing.place);
-    }
+    return formWidth > limits::ScreenWidth || formHeight > limits::ScreenHeight ? tooLarge : Growth::Fits;
 }
 
-void FormModel::growDownPlus6(std::FILE* stream)
+Growth Layout::growDownPlus6(Growth tooLarge)
 {
     if (nextTop >= formHeight) {
         formHeight = nextTop + BottomRoom;
-        checkFormSize(stream);
+        return checkFormSize(tooLarge);
     }
+    return Growth::Fits;
 }
 
-void FormModel::growDown(std::FILE* stream)
+Growth Layout::growDown(Growth tooLarge)
 {
     if (nextTop >= formHeight) {
         formHeight = nextTop;
-        checkFormSize(stream);
+        return checkFormSize(tooLarge);
     }
+    return Growth::Fits;
 }
 
-void FormModel::growRight(std::FILE* stream)
+Growth Layout::growRight(Growth tooLarge)
 {
     if (nextLeft >= formWidth) {
         formWidth = nextLeft;
-        checkFormSize(stream);
+        return checkFormSize(tooLarge);
     }
+    return Growth::Fits;
 }
 
-void FormModel::installSection()
+Growth Layout::installSection()
 {
+    widenedTo = 0;
+    Growth growth = Growth::Fits;
     if (firstSection) {
         // Neither growth below can happen from the start values (a row at 24
         // in a form 213 high, a column at 93 in one 312 wide).
@@ -144,13 +137,13 @@ void FormModel::installSection()
             rowTop -= FirstRowRise;
             if (rowTop >= formHeight) {
                 formHeight = rowTop + FirstRowRoom;
-                checkFormSize(stderr);
+                growth = checkFormSize(Growth::TooLargeOnStderr);
             }
         } else {
             nextLeft += FirstColumnIndent;
             if (nextLeft >= formWidth) {
                 formWidth = nextLeft + FirstColumnRoom;
-                checkFormSize(stderr);
+                growth = checkFormSize(Growth::TooLargeOnStderr);
             }
         }
     } else if (rowsOrganization) {   // a new row; no size check here
@@ -164,226 +157,206 @@ void FormModel::installSection()
         columnLeft += ColumnWidth;
         if (columnLeft + ColumnWidth >= formWidth) {
             formWidth += ColumnWidth + Margin;
-            if (!options.quiet)
-                std::printf("FormWidth = %d\n", formWidth);
-            checkFormSize(stderr);
+            widenedTo = formWidth;
+            growth = checkFormSize(Growth::TooLargeOnStderr);
         }
     }
     firstSection = false;
+    return growth;
 }
 
 // The form stands at its default screen place until its location is known.
-void FormModel::placeForm(FormNode* node)
+void Layout::placeForm(Form& form)
 {
-    FormRecord& f = node->props.form;
-    f.screenLeft = FormScreenLeft;
-    f.screenTop = FormScreenTop;
-    f.clientHeight = f.scaleHeight = formHeight;
-    f.clientWidth = f.scaleWidth = formWidth;
+    form.screenLeft = FormScreenLeft;
+    form.screenTop = FormScreenTop;
+    form.clientHeight = formHeight;
+    form.clientWidth = formWidth;
 }
 
-// Width and place come with the width attribute.
-void FormModel::placeCheckBox(FormNode* node)
+Growth Layout::place(Control& c)
 {
-    takeTabIndex(&node->props.button.tabIndex);
-    node->props.button.height = OneLineHeight;
-}
-
-// Its place comes when the option button is finished.
-void FormModel::placeOptionButton(FormNode* node)
-{
-    ButtonRecord& b = node->props.button;
-    takeTabIndex(&b.tabIndex);
-    b.height = ButtonHeight;
-    b.width = ButtonWidth;
-}
-
-void FormModel::placeCommandButton(FormNode* node)
-{
-    ButtonRecord& b = node->props.button;
-    takeTabIndex(&b.tabIndex);
-    b.height = ButtonHeight;
-    b.width = ButtonWidth;
-    if (rowsOrganization) {
-        b.top = rowTop + ButtonDrop;
-        b.left = nextLeft;
-        nextLeft += b.width + RowGap;
-        growRight(stdout);
-    } else {
-        b.top = nextTop;
-        b.left = columnLeft + ButtonIndent;
-        nextTop += b.height + Gap;
-        growDownPlus6(stdout);
-    }
-}
-
-void FormModel::placeDriveListBox(FormNode* node)
-{
-    FileBoxRecord& d = node->props.fileBox;
-    d.height = OneLineHeight;
-    takeTabIndex(&d.tabIndex);
-    if (rowsOrganization) {
-        d.top = rowTop + BoxDrop;
-        d.left = nextLeft;
-        nextLeft += DriveWidth + RowGap;
-        growRight(stderr);
-    } else {
-        d.top = nextTop;
-        d.left = columnLeft + ListIndent;
+    switch (c.kind) {
+    case KindCommandButton:
+        takeTabIndex(c);
+        c.height = ButtonHeight;
+        c.width = ButtonWidth;
+        if (rowsOrganization) {
+            c.top = rowTop + ButtonDrop;
+            c.left = nextLeft;
+            nextLeft += c.width + RowGap;
+            return growRight(Growth::TooLarge);
+        }
+        c.top = nextTop;
+        c.left = columnLeft + ButtonIndent;
+        nextTop += c.height + Gap;
+        return growDownPlus6(Growth::TooLarge);
+    case KindDriveListBox: {
+        c.height = OneLineHeight;
+        takeTabIndex(c);
+        c.width = DriveWidth;
+        if (rowsOrganization) {
+            c.top = rowTop + BoxDrop;
+            c.left = nextLeft;
+            nextLeft += DriveWidth + RowGap;
+            return growRight(Growth::TooLargeOnStderr);
+        }
+        c.top = nextTop;
+        c.left = columnLeft + ListIndent;
         nextTop += DriveDepth;
-        growDownPlus6(stderr);
+        return growDownPlus6(Growth::TooLargeOnStderr);
     }
-    d.width = DriveWidth;
-}
-
-void FormModel::placeComboBox(FormNode* node)
-{
-    ComboBoxRecord& c = node->props.comboBox;
-    takeTabIndex(&c.tabIndex);
-    c.height = OneLineHeight;
-    if (rowsOrganization) {
-        c.top = rowTop + BoxDrop;
-    } else {
+    case KindComboBox:
+        takeTabIndex(c);
+        c.height = OneLineHeight;
+        if (rowsOrganization) {
+            c.top = rowTop + BoxDrop;
+            return Growth::Fits;
+        }
         c.top = nextTop;
         nextTop += ComboDepth;
-        growDownPlus6(stdout);
+        return growDownPlus6(Growth::TooLarge);
+    case KindTextBox:
+        // Height and width come with the attributes; in rows the left edge
+        // stays here, leaving room for the label in front of the box.
+        c.multiLine = true;
+        takeTabIndex(c);
+        c.height = OneLineHeight;
+        c.left = nextLeft + LabelWidth + Gap;
+        c.top = nextTop;
+        c.width = SmallWidth;
+        return Growth::Fits;
+    case KindCheckBox:   // width and place come with the width attribute
+        takeTabIndex(c);
+        c.height = OneLineHeight;
+        return Growth::Fits;
+    case KindOptionButton:   // its place comes when the option button is finished
+        takeTabIndex(c);
+        c.height = ButtonHeight;
+        c.width = ButtonWidth;
+        optionVisible = true;
+        return Growth::Fits;
+    case KindListBox:
+    case KindFileListBox:
+    case KindDirListBox:
+    case KindScrollBar:
+        takeTabIndex(c);
+        return Growth::Fits;
+    default:   // a timer has no place; a frame is completed by finishFrame
+        return Growth::Fits;
     }
-}
-
-// Height and width come with the attributes; in rows the left edge stays
-// here, leaving room for the label in front of the box.
-void FormModel::placeTextBox(FormNode* node)
-{
-    TextBoxRecord& t = node->props.textBox;
-    takeTabIndex(&t.tabIndex);
-    t.height = OneLineHeight;
-    t.left = nextLeft + LabelWidth + Gap;
-    t.top = nextTop;
-    t.width = SmallWidth;
 }
 
 // The label of a text box, whose box is already placed.
-void FormModel::placeLabel(FormNode* node)
+Growth Layout::placeLabel(Control& l, const Control& box)
 {
-    LabelRecord& l = node->props.label;
-    const TextBoxRecord& box = node->father->props.textBox;
-    takeTabIndex(&l.tabIndex);
+    takeTabIndex(l);
     l.height = ButtonHeight;
     l.left = nextLeft;
     l.width = LabelWidth;
+    Growth growth = Growth::Fits;
     if (!rowsOrganization) {
         l.top = box.top;
         l.left = columnLeft + LabelIndent - (box.width - SmallWidth) / 2;
-        growDownPlus6(stderr);
+        growth = growDownPlus6(Growth::TooLargeOnStderr);
     } else {
-        const FormNode* widthAttribute = node->father->widthAttribute();
-        nextLeft += labelledBoxAdvance(widthAttribute->firstSon->symbol);
+        nextLeft += labelledBoxAdvance(box.widthWord);
         l.top = rowTop + ButtonDrop;
         if (nextLeft >= formWidth) {
             formWidth = nextLeft + LabelledBoxRightRoom;
-            checkFormSize(stderr);
+            growth = checkFormSize(Growth::TooLargeOnStderr);
         }
     }
-    nextLeft += LabelledBoxRoom;
+    if (growth == Growth::Fits)
+        nextLeft += LabelledBoxRoom;
+    return growth;
 }
 
-void FormModel::installHeight(FormNode* node, int symbol)
+Growth Layout::installHeight(Control& c, int lines)
 {
-    const std::int64_t n = symtab.valueOf(symbol);
-    const std::int64_t lineHeight = LineHeight * n + LineBorder;
-    if (n > MaxLines)   // the line height above that of five lines
-        fail(ErrHeight, stderr, "Height cannot exceed 5 lines",
-             "height " + diagnosticContext.matched.text + " is more than " + std::to_string(MaxLines) + " lines",
-             diagnosticContext.matched.place);
-    const int lines = static_cast<int>(n);
-    const int h = static_cast<int>(lineHeight);
-    Box box = boxOf(node);
-    switch (node->kind) {
+    const int h = LineHeight * lines + LineBorder;
+    bool placed = true;
+    switch (c.kind) {
     case KindCheckBox:
     case KindTextBox:
-        *box.height = h;
+        c.height = h;
         // No offset is given for 0 lines; such a box is centred on the
         // row's middle line as the list boxes are.
         if (rowsOrganization)
-            *box.top = rowTop + (lines > 0 ? TopOffset[lines] : RowMiddle - h / 2);
+            c.top = rowTop + (lines > 0 ? TopOffset[lines] : RowMiddle - h / 2);
         break;
     case KindListBox:
         // Style 1 is the list with check boxes; every other style is declared
         // a plain list box, so it takes the plain list's height.
-        if (node->props.listBox.style == 1)
-            *box.height = CheckedLineHeight * lines + ListBorder;
-        else
-            *box.height = LineHeight * lines + ListBorder;
+        c.height = (c.style == 1 ? CheckedLineHeight : LineHeight) * lines + ListBorder;
         if (rowsOrganization)
-            *box.top = rowTop + RowMiddle - *box.height / 2;
+            c.top = rowTop + RowMiddle - c.height / 2;
         break;
     case KindFileListBox:
     case KindDirListBox:
-        *box.height = (node->kind == KindFileListBox ? LineHeight : CheckedLineHeight) * lines + FileBoxBorder;
+        c.height = (c.kind == KindFileListBox ? LineHeight : CheckedLineHeight) * lines + FileBoxBorder;
         if (rowsOrganization)
-            *box.top = rowTop + RowMiddle - *box.height / 2;
+            c.top = rowTop + RowMiddle - c.height / 2;
         break;
     default:   // the grammar gives no other kind a height
-        box.top = nullptr;
+        placed = false;
         break;
     }
-    if (!rowsOrganization) {
-        if (box.top != nullptr) {
-            *box.top = nextTop;
-            nextTop += h + Gap;   // the line height, not the box's own
-        }
-        growDown(stderr);
+    if (rowsOrganization)
+        return Growth::Fits;
+    if (placed) {
+        c.top = nextTop;
+        nextTop += h + Gap;   // the line height, not the box's own
     }
+    return growDown(Growth::TooLargeOnStderr);
 }
 
-void FormModel::installWidth(FormNode* node, int symbol)
+Growth Layout::installWidth(Control& c, SizeWord size)
 {
-    const int w = controlWidth(symbol);
+    const int w = controlWidth(size);
     const int listWidth = w + ListWidthExtra;   // list, file and directory list boxes
-    Box box = boxOf(node);
-    switch (node->kind) {
+    switch (c.kind) {
     case KindCheckBox:
-        *box.width = w;
-        *box.left = rowsOrganization ? nextLeft : columnLeft + BoxIndent - (w - SmallWidth) / 2;
+        c.width = w;
+        c.left = rowsOrganization ? nextLeft : columnLeft + BoxIndent - (w - SmallWidth) / 2;
         nextLeft += w + RowGap;
         break;
     case KindComboBox:
-        *box.width = w;
+        c.width = w;
         if (rowsOrganization) {
-            *box.left = nextLeft;
+            c.left = nextLeft;
             nextLeft += w + RowGap;
         } else {
-            *box.left = columnLeft + BoxIndent - (w - SmallWidth) / 2;
+            c.left = columnLeft + BoxIndent - (w - SmallWidth) / 2;
         }
         break;
     case KindTextBox:   // in rows the label moves the row on
-        *box.width = w;
+        c.width = w;
+        c.widthWord = size;
         if (!rowsOrganization)
-            *box.left = columnLeft + TextBoxIndent - (w - SmallWidth) / 2;
+            c.left = columnLeft + TextBoxIndent - (w - SmallWidth) / 2;
         break;
     case KindListBox:
     case KindFileListBox:
     case KindDirListBox:
-        *box.width = listWidth;
+        c.width = listWidth;
         if (rowsOrganization) {
-            *box.left = nextLeft;
+            c.left = nextLeft;
             nextLeft += listWidth + RowGap;
         } else {
-            *box.left = columnLeft + ListIndent - (listWidth - (SmallWidth + ListWidthExtra)) / 2;
+            c.left = columnLeft + ListIndent - (listWidth - (SmallWidth + ListWidthExtra)) / 2;
         }
         break;
     default:
         break;
     }
-    if (rowsOrganization)
-        growRight(stderr);
+    return rowsOrganization ? growRight(Growth::TooLargeOnStderr) : Growth::Fits;
 }
 
-void FormModel::installLength(FormNode* node, int symbol)
+Growth Layout::installLength(Control& s, SizeWord size)
 {
-    const int length = scrollBarLength(symbol);
-    ScrollBarRecord& s = node->props.scrollBar;
-    if (s.horizontal) {
+    const int length = scrollBarLength(size);
+    if (s.scrollBar.horizontal) {
         s.height = ScrollBarThickness;
         if (rowsOrganization) {
             s.width = length;
@@ -410,87 +383,76 @@ void FormModel::installLength(FormNode* node, int symbol)
             nextTop += length + Gap;
         }
     }
-    growRight(stderr);
-    growDown(stderr);
+    const Growth growth = growRight(Growth::TooLargeOnStderr);
+    return growth != Growth::Fits ? growth : growDown(Growth::TooLargeOnStderr);
 }
 
 // The first visible option button fits the frame's start size; each further
 // visible one adds an option column (rows) or an option row (columns).
-void FormModel::startFrame()
+void Layout::startFrame()
 {
     frameHeight = FrameStartHeight;
     frameWidth = FrameStartWidth;
 }
 
-void FormModel::widenFrame()
-{
-    if (optionVisible)
-        frameWidth += OptionColumnWidth;
-}
-
-void FormModel::deepenFrame()
-{
-    if (optionVisible)
-        frameHeight += OptionRowHeight;
-}
-
 // Option buttons stand relative to their frame; a visible one takes the
 // cursor's place and moves it by one option column or row, a hidden one is
 // parked near the frame's corner and leaves the cursor alone.
-static void placeOption(FormNode* node, bool visible, int& cursor, int step, int top, int left)
+void Layout::finishOption(Control& o)
 {
-    ButtonRecord& b = node->props.button;
-    b.visible = visible ? 1 : 0;
-    b.top = visible ? top : HiddenOptionTop;
-    b.left = visible ? left : HiddenOptionLeft;
-    if (visible)
-        cursor += step;
-}
-
-void FormModel::placeOptionInRow(FormNode* node)
-{
-    placeOption(node, optionVisible, nextOptionLeft, OptionColumnWidth, nextOptionTop, nextOptionLeft);
-}
-
-void FormModel::placeOptionInColumn(FormNode* node)
-{
-    placeOption(node, optionVisible, nextOptionTop, OptionRowHeight, nextOptionTop, nextOptionLeft);
+    if (optionVisible && firstOption)
+        firstOption = false;
+    else if (optionVisible && rowsOrganization)
+        frameWidth += OptionColumnWidth;
+    else if (optionVisible)
+        frameHeight += OptionRowHeight;
+    o.visible = optionVisible;
+    o.top = optionVisible ? nextOptionTop : HiddenOptionTop;
+    o.left = optionVisible ? nextOptionLeft : HiddenOptionLeft;
+    if (optionVisible) {
+        if (rowsOrganization)
+            nextOptionLeft += OptionColumnWidth;
+        else
+            nextOptionTop += OptionRowHeight;
+    }
 }
 
 // A frame takes its tab index after its option buttons have taken theirs.
-void FormModel::finishFrame(FormNode* node)
+Growth Layout::finishFrame(Control& f)
 {
-    ButtonRecord& f = node->props.button;
-    takeTabIndex(&f.tabIndex);
+    takeTabIndex(f);
     f.height = frameHeight;
     f.width = frameWidth;
     if (rowsOrganization) {
         f.top = rowTop;
         f.left = nextLeft;
         nextLeft += frameWidth + RowGap;
-        growRight(stdout);
-    } else {
-        f.top = nextTop;
-        f.left = columnLeft + FrameIndent;
-        nextTop += frameHeight + Gap;
-        growDownPlus6(stdout);
+        return growRight(Growth::TooLarge);
     }
+    f.top = nextTop;
+    f.left = columnLeft + FrameIndent;
+    nextTop += frameHeight + Gap;
+    return growDownPlus6(Growth::TooLarge);
 }
 
-void FormModel::setFormDimensions(FormNode* node)
+void Layout::resetFrameState()
 {
-    FormRecord& f = node->props.form;
-    f.scaleHeight = f.clientHeight = formHeight;
-    f.scaleWidth = f.clientWidth = formWidth;
-    const FormNode* location = node->location();
-    const int vertical = location->son(1)->symbol;
-    const int horizontal = location->son(2)->symbol;
-    if (vertical == KwMiddle)
-        f.screenTop = (ScreenHeight - formHeight) / 2;
-    else if (vertical == KwBottom)
-        f.screenTop = ScreenHeight - FormScreenTop - formHeight;
-    if (horizontal == KwCenter)
-        f.screenLeft = (ScreenWidth - formWidth) / 2;
-    else if (horizontal == KwRight)
-        f.screenLeft = ScreenWidth - FormScreenLeft - formWidth;
+    firstOption = true;
+    optionVisible = true;
+    nextOptionTop = OptionStartTop;
+    nextOptionLeft = OptionStartLeft;
+}
+
+void Layout::setFormDimensions(Form& form)
+{
+    form.clientHeight = formHeight;
+    form.clientWidth = formWidth;
+    if (form.vertical == Vertical::Middle)
+        form.screenTop = (limits::ScreenHeight - formHeight) / 2;
+    else if (form.vertical == Vertical::Bottom)
+        form.screenTop = limits::ScreenHeight - FormScreenTop - formHeight;
+    if (form.horizontal == Horizontal::Center)
+        form.screenLeft = (limits::ScreenWidth - formWidth) / 2;
+    else if (form.horizontal == Horizontal::Right)
+        form.screenLeft = limits::ScreenWidth - FormScreenLeft - formWidth;
 }

@@ -1,38 +1,60 @@
+// The LL(1) stack machine: a nonterminal on top of the stack is replaced by
+// the right side the parse table selects for the look-ahead token, a
+// terminal is matched against it, and an action goes to the form builder.
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
-#include <cstring>
 
-#include "driver/driver.h"
 #include "parser/parser.h"
-#include "symbols/symbols.h"
 
-Parser::Parser(int argc, char** argv)
+Parser::Parser(const SourceBuffer& source, SymbolTable& symtab, DiagnosticEngine& engine, FormBuilder& builder)
+    : symtab_(symtab), engine_(engine), builder_(builder), scanner_(source, engine)
 {
-    openSource(argc, argv, source);
-    begin();
+    parseStack_.reserve(32);
+    advance();
 }
 
-Parser::Parser(const char* text, std::size_t size)
+// Reads the next token and gives it its code and symbol: a word, number or
+// quoted text is found in the symbol table or entered there.
+void Parser::advance()
 {
-    source.openMemory(text, size);
-    diagnosticContext.memory = std::string_view(text, size);
-    diagnosticContext.inMemory = true;
-    begin();
-}
-
-void Parser::begin()
-{
-    start();
-    parseStack.clear();
-    parseStack.reserve(32);
-    nextLevel = 1;
-    currentToken = nextToken(attribute);
-}
-
-void Parser::checkFailed(ErrorCode code, const char* classic, const std::string& text) const
-{
-    sourceError(code, classic, line, text, diagnosticContext.matched.place);
+    token_ = scanner_.next();
+    switch (token_.kind) {
+    case Lexeme::End:
+        currentToken_ = TokEndOfInput;
+        return;
+    case Lexeme::Error:
+        currentToken_ = TokError;
+        return;
+    case Lexeme::Newline:
+    case Lexeme::Equals: {
+        const std::string_view text = token_.kind == Lexeme::Newline ? "\n" : "=";
+        if (!symtab_.lookup(text, attribute_))
+            engine_.refuse(Diag::NotPreinstalled, {text});
+        currentToken_ = symtab_.tokenOf(attribute_);
+        return;
+    }
+    default:
+        break;
+    }
+    if (!symtab_.lookup(token_.folded, attribute_)) {
+        static constexpr Diag full[] = {Diag::NotPreinstalled, Diag::TableFullNames, Diag::TableFullSymbols,
+                                        Diag::TableFullCharacters};
+        static constexpr int limit[] = {0, limits::Names, limits::Symbols, limits::NameStore};
+        const TableRoom room = symtab_.roomFor(static_cast<int>(token_.folded.size()));
+        if (room != TableRoom::Enough) {
+            const auto why = static_cast<std::size_t>(room);
+            engine_.refuse(full[why], {str(limit[why])}, token_.offset, token_.length, scanner_.classicLine());
+        }
+        symtab_.findOrInsert(token_.folded, attribute_);
+        if (token_.kind == Lexeme::Word) {
+            symtab_.setToken(attribute_, SymUnknown, TokIdentifier);
+        } else {
+            symtab_.setToken(attribute_, token_.kind == Lexeme::Text ? SymLiteral : SymUnknown, TokConstant);
+            symtab_.setLiteral(attribute_, token_.kind == Lexeme::Text ? LiteralType::String : LiteralType::Integer,
+                               token_.value);
+        }
+    }
+    currentToken_ = symtab_.tokenOf(attribute_);
 }
 
 int editDistance(const std::string& a, const std::string& b)
@@ -78,11 +100,16 @@ bool takesText(const GrammarSymbol& next)
 // Whether the constant of the production's right side is a quoted text.
 bool productionTakesText(int production)
 {
-    const ProdIndexEntry& rhs = prodindex[production];
+    const ProdIndexEntry& rhs = prodindex[static_cast<std::size_t>(production)];
     for (int i = rhs.start; i + 1 < rhs.start + rhs.length; ++i)
         if (prodrhs[i].kind == KindTerminal && prodrhs[i].symbol == TokConstant)
             return takesText(prodrhs[i + 1]);
     return false;
+}
+
+const std::array<int, ColumnCount>& rowOfTable(int nonterminal)
+{
+    return prodtable[static_cast<std::size_t>(nonterminal)];
 }
 
 }  // namespace
@@ -95,7 +122,7 @@ std::vector<int> Parser::expectedTokens(const ParseStackEntry& entry)
         return tokens;
     }
     for (int token = 0; token < ColumnCount; ++token)
-        if (prodtable[entry.symbol][token] != 0)
+        if (rowOfTable(entry.symbol)[static_cast<std::size_t>(token)] != 0)
             tokens.push_back(token);
     return tokens;
 }
@@ -103,12 +130,12 @@ std::vector<int> Parser::expectedTokens(const ParseStackEntry& entry)
 std::string Parser::syntaxText(const ParseStackEntry& entry) const
 {
     std::string found;
-    if (currentToken == TokNewline)
+    if (currentToken_ == TokNewline)
         found = "end of line";
-    else if (currentToken == TokEndOfInput)
+    else if (currentToken_ == TokEndOfInput)
         found = "end of file";
     else
-        found = "'" + tokenText + "'";
+        found = "'" + std::string(scanner_.written(token_)) + "'";
 
     const auto expected = expectedTokens(entry);
     std::vector<std::string> names;
@@ -116,10 +143,10 @@ std::string Parser::syntaxText(const ParseStackEntry& entry) const
         bool quotedText = false;
         if (token == TokConstant) {
             if (entry.kind == KindTerminal)
-                quotedText = !parseStack.empty() &&
-                             takesText(GrammarSymbol{parseStack.back().kind, parseStack.back().symbol});
+                quotedText = !parseStack_.empty() &&
+                             takesText(GrammarSymbol{parseStack_.back().kind, parseStack_.back().symbol});
             else
-                quotedText = productionTakesText(prodtable[entry.symbol][token]);
+                quotedText = productionTakesText(rowOfTable(entry.symbol)[static_cast<std::size_t>(token)]);
         }
         std::string name = spell(token, quotedText);
         if (std::find(names.begin(), names.end(), name) == names.end())
@@ -135,8 +162,8 @@ std::string Parser::syntaxText(const ParseStackEntry& entry) const
 
     // A misspelt keyword is a name: the closest expected keyword within two
     // edits, the first in table order on a tie.
-    if (currentToken == TokIdentifier) {
-        const std::string word = symtab.nameOf(attribute);   // folded as the scanner keeps it
+    if (currentToken_ == TokIdentifier) {
+        const std::string word = symtab_.nameOf(attribute_);   // folded as the scanner keeps it
         int best = -1, bestDistance = 3;
         for (int token : expected) {
             if (token >= KeywordCount || token == TokNewline || token == TokEquals)
@@ -153,41 +180,39 @@ std::string Parser::syntaxText(const ParseStackEntry& entry) const
     return text;
 }
 
-void Parser::syntaxError(const ParseStackEntry& entry, const std::string& classic) const
+// The classic form names the parser's own message; the others the token the
+// scanner could not take, or what was expected.
+void Parser::syntaxError(Diagnostic classic) const
 {
-    if (currentToken == TokError && options.format != DiagnosticsFormat::Classic)
-        sourceError(errorCode, classic.c_str(), line, errorText, tokenPlace);
-    sourceError(ErrUnexpected, classic.c_str(), line, syntaxText(entry), tokenPlace);
-}
-
-ParseStackEntry Parser::newEntry(SymbolKind kind, int symbol) const
-{
-    return ParseStackEntry{nextLevel, kind, symbol, 0};
+    Diagnostic d = currentToken_ == TokError ? scanner_.error() : classic;
+    if (currentToken_ != TokError) {
+        d.offset = token_.offset;
+        d.length = token_.length;
+    }
+    d.classic = classic.classic;
+    d.classicStream = classic.classicStream;
+    engine_.refuse(d);
 }
 
 void Parser::parse()
 {
-    startEntry = newEntry(KindNonterminal, NTForm);
-    parseStack.push_back(startEntry);
-    while (!parseStack.empty()) {
-        currentEntry = parseStack.back();
-        parseStack.pop_back();
-        switch (currentEntry.kind) {
+    parseStack_.push_back(ParseStackEntry{KindNonterminal, NTForm});
+    while (!parseStack_.empty()) {
+        const ParseStackEntry entry = parseStack_.back();
+        parseStack_.pop_back();
+        switch (entry.kind) {
         case KindNonterminal:
-            expand(currentEntry);
+            expand(entry);
             break;
         case KindTerminal:
-            if (currentToken == currentEntry.symbol)
-                currentEntry.attribute = attribute;
-            else
-                syntaxError(currentEntry, "Parsing error - token does not match required terminal");
-            lastAttribute = attribute;
-            diagnosticContext.matched.place = tokenPlace;
-            diagnosticContext.matched.text = tokenText;
-            currentToken = nextToken(attribute);
+            if (currentToken_ != entry.symbol)
+                syntaxError(makeDiagnostic(Diag::TerminalMismatch, {syntaxText(entry)}, NoOffset, 0,
+                                                  scanner_.classicLine()));
+            matched_ = Matched{attribute_, token_.offset, token_.length, scanner_.written(token_)};
+            advance();
             break;
         default:
-            performAction(currentEntry.symbol);
+            builder_.perform(entry.symbol, matched_, scanner_);
             break;
         }
     }
@@ -196,17 +221,16 @@ void Parser::parse()
 
 void Parser::expand(const ParseStackEntry& entry)
 {
-    nextLevel = entry.level + 1;
-    const int production = prodtable[entry.symbol][currentToken];
+    const int production = rowOfTable(entry.symbol)[static_cast<std::size_t>(currentToken_)];
     if (production == 0) {
         // The classic form: the token code and the nonterminal number, then
         // the token's padded print name before the message.
-        char codes[32];
-        std::snprintf(codes, sizeof codes, "%d\t%d\n", currentToken, entry.symbol);
-        syntaxError(entry, codes + std::string(printNames[symtab.tokenOf(currentToken)]) +
-                               "Nonterminal - token mismatch");
+        syntaxError(makeDiagnostic(Diag::NonterminalMismatch,
+                                          {str(currentToken_), str(entry.symbol),
+                                           printNames[symtab_.tokenOf(currentToken_)], syntaxText(entry)},
+                                          NoOffset, 0, scanner_.classicLine()));
     }
-    const ProdIndexEntry& rhs = prodindex[production];
+    const ProdIndexEntry& rhs = prodindex[static_cast<std::size_t>(production)];
     for (int i = rhs.start + rhs.length - 1; i >= rhs.start; --i)
-        parseStack.push_back(newEntry(prodrhs[i].kind, prodrhs[i].symbol));
+        parseStack_.push_back(ParseStackEntry{prodrhs[i].kind, prodrhs[i].symbol});
 }

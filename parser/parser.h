@@ -1,123 +1,74 @@
 // The parser: the grammar as constant tables, the LL(1) stack machine that
-// interprets them, and the numbered semantic actions that build the form.
+// interprets them, and the form builder whose numbered semantic actions
+// build the form model while the source is parsed.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "base/base.h"
 #include "form/form.h"
 #include "scanner/scanner.h"
 #include "symbols/symbols.h"
 
-class FormModel;
-struct FormNode;
+// ORDER NONTERMINALS: a nonterminal's number is its place in this list.
+#define KAVEL_NONTERMINALS(X)                                                                              \
+    X(NTForm, "NTForm") X(NTHeader, "NTHeader") X(NTFormAttribs, "NTFormAttribs")                          \
+    X(NTOrgAttribs, "NTOrgAttribs") X(NTSectDecls, "NTSectDecls") X(NTReturns, "NTReturns")                \
+    X(NTLocAttribs, "NTLocAttribs") X(NTCaptionAttrib, "NTCaptionAttrib") X(NTVertAttrib, "NTVertAttrib")  \
+    X(NTHorizAttrib, "NTHorizAttrib") X(NTSectionOrg, "NTSectionOrg") X(NTSectDecl, "NTSectDecl")          \
+    X(NTMoresectDecls, "NTMoresectDecls") X(NTObjDecls, "NTObjDecls") X(NTObjDecl, "NTObjDecl")            \
+    X(NTMoreObjDecls, "NTMoreObjDecls") X(NTCmdButtonDecl, "NTCmdButtonDecl")                              \
+    X(NTTextBoxDecl, "NTTextBoxDecl") X(NTComboBoxDecl, "NTComboBoxDecl") X(NTListBoxDecl, "NTListBoxDecl") \
+    X(NTColumnsAttrib, "NTColumnsAttrib") X(NTFrameDecl, "NTFrameDecl") X(NTCheckBoxDecl, "NTCheckBoxDecl") \
+    X(NTTimerDecl, "NTTimerDecl") X(NTDirListBoxDecl, "NTDirListBoxDecl")                                  \
+    X(NTDriveListBoxDecl, "NTDriveListBoxDecl") X(NTFileListBoxDecl, "NTFileListBoxDecl")                  \
+    X(NTScrollBarDecl, "NTScrollBarDecl") X(NTOrientAttrib, "NTOrientAttrib") X(NTOrientType, "NTOrientType") \
+    X(NTLengthAttrib, "NTLengthAttrib") X(NTLengthSize, "NTLengthSize")                                    \
+    X(NTScrollBarAttribs, "NTScrollBarAttribs") X(NTMinAttrib, "NTMinAttrib") X(NTMaxAttrib, "NTMaxAttrib") \
+    X(NTValueAttrib, "NTValueAttrib") X(NTChangeAttribs, "NTChangeAttribs")                                \
+    X(NTSmallChangeAttrib, "NTSmallChangeAttrib") X(NTLargeChangeAttrib, "NTLargeChangeAttrib")            \
+    X(NTSizeAttribs, "NTSizeAttribs") X(NTLabelAttrib, "NTLabelAttrib") X(NTHeightAttrib, "NTHeightAttrib") \
+    X(NTWidthAttrib, "NTWidthAttrib") X(NTWidthSize, "NTWidthSize") X(NTSortedAttrib, "NTSortedAttrib")    \
+    X(NTStyleAttrib, "NTStyleAttrib") X(NTIntervalAttrib, "NTIntervalAttrib") X(NTOptDecls, "NTOptDecls")  \
+    X(NTOptDecl, "NTOptDecl") X(NTMoreOptDecls, "NTMoreOptDecls") X(NTVisibleAttrib, "NTVisibleAttrib")    \
+    X(NTBoolean, "NTBoolean") X(NTMoreReturns, "NTMoreReturns")
 
-constexpr int NonterminalCount = 53;
+// ORDER ACTIONS: an action's code is its place in this list.
+#define KAVEL_ACTIONS(X)                                                                                   \
+    X(AcAnnotateForm, "AcAnnotateForm") X(AcSetFormDim, "AcSetFormDim") X(AcSetFormName, "AcSetFormName")   \
+    X(AcSetSon, "AcSetSon") X(AcSetThisSon, "AcSetThisSon") X(AcGoToFather, "AcGoToFather")                \
+    X(AcInstallCaption, "AcInstallCaption") X(AcInstallRows, "AcInstallRows")                              \
+    X(AcInstallSection, "AcInstallSection") X(AcInstallCmdButton, "AcInstallCmdButton")                    \
+    X(AcInstallTextBox, "AcInstallTextBox") X(AcInstallHeight, "AcInstallHeight")                          \
+    X(AcInstallWidth, "AcInstallWidth") X(AcInstallString, "AcInstallString")                              \
+    X(AcInstallComboBox, "AcInstallComboBox") X(AcInstallListBox, "AcInstallListBox")                      \
+    X(AcInstallLstColumns, "AcInstallLstColumns") X(AcInstallFrame, "AcInstallFrame")                      \
+    X(AcFinishFrame, "AcFinishFrame") X(AcInstallOptButton, "AcInstallOptButton")                          \
+    X(AcFinishOptButton, "AcFinishOptButton") X(AcInstallVisible, "AcInstallVisible")                      \
+    X(AcInstallCheckBox, "AcInstallCheckBox") X(AcInstallSorted, "AcInstallSorted")                        \
+    X(AcInstallStyle, "AcInstallStyle") X(AcInstallTimer, "AcInstallTimer")                                \
+    X(AcInstallInterval, "AcInstallInterval") X(AcInstallDriveListBox, "AcInstallDriveListBox")            \
+    X(AcInstallFileListBox, "AcInstallFileListBox") X(AcInstallDirListBox, "AcInstallDirListBox")          \
+    X(AcInstallScrollBar, "AcInstallScrollBar") X(AcInstallOrient, "AcInstallOrient")                      \
+    X(AcInstallLength, "AcInstallLength") X(AcInstallMin, "AcInstallMin") X(AcInstallMax, "AcInstallMax")   \
+    X(AcInstallValue, "AcInstallValue") X(AcInstallSmlChange, "AcInstallSmlChange")                        \
+    X(AcInstallLrgChange, "AcInstallLrgChange")
+
+enum Nonterminal { KAVEL_NONTERMINALS(KAVEL_ENUM_MEMBER) NonterminalCount };
+enum Action { KAVEL_ACTIONS(KAVEL_ENUM_MEMBER) ActionCount };
+
+inline constexpr const char* ntnames[NonterminalCount] = {KAVEL_NONTERMINALS(KAVEL_ENUM_STRING)};
+inline constexpr const char* actionnames[ActionCount] = {KAVEL_ACTIONS(KAVEL_ENUM_STRING)};
+
 constexpr int ColumnCount = TokenCodeCount;
 constexpr int ProductionCount = 78;
 constexpr int RhsCount = 307;
-constexpr int ActionCount = 38;
 
 enum SymbolKind { KindNonterminal = 0, KindTerminal = 1, KindAction = 2 };
-
-// Nonterminal numbers and action codes, as the tables use them.
-enum Nonterminal {
-    NTForm = 0,
-    NTHeader = 1,
-    NTFormAttribs = 2,
-    NTOrgAttribs = 3,
-    NTSectDecls = 4,
-    NTReturns = 5,
-    NTLocAttribs = 6,
-    NTCaptionAttrib = 7,
-    NTVertAttrib = 8,
-    NTHorizAttrib = 9,
-    NTSectionOrg = 10,
-    NTSectDecl = 11,
-    NTMoresectDecls = 12,
-    NTObjDecls = 13,
-    NTObjDecl = 14,
-    NTMoreObjDecls = 15,
-    NTCmdButtonDecl = 16,
-    NTTextBoxDecl = 17,
-    NTComboBoxDecl = 18,
-    NTListBoxDecl = 19,
-    NTColumnsAttrib = 20,
-    NTFrameDecl = 21,
-    NTCheckBoxDecl = 22,
-    NTTimerDecl = 23,
-    NTDirListBoxDecl = 24,
-    NTDriveListBoxDecl = 25,
-    NTFileListBoxDecl = 26,
-    NTScrollBarDecl = 27,
-    NTOrientAttrib = 28,
-    NTOrientType = 29,
-    NTLengthAttrib = 30,
-    NTLengthSize = 31,
-    NTScrollBarAttribs = 32,
-    NTMinAttrib = 33,
-    NTMaxAttrib = 34,
-    NTValueAttrib = 35,
-    NTChangeAttribs = 36,
-    NTSmallChangeAttrib = 37,
-    NTLargeChangeAttrib = 38,
-    NTSizeAttribs = 39,
-    NTLabelAttrib = 40,
-    NTHeightAttrib = 41,
-    NTWidthAttrib = 42,
-    NTWidthSize = 43,
-    NTSortedAttrib = 44,
-    NTStyleAttrib = 45,
-    NTIntervalAttrib = 46,
-    NTOptDecls = 47,
-    NTOptDecl = 48,
-    NTMoreOptDecls = 49,
-    NTVisibleAttrib = 50,
-    NTBoolean = 51,
-    NTMoreReturns = 52,
-};
-
-enum Action {
-    AcAnnotateForm = 0,
-    AcSetFormDim = 1,
-    AcSetFormName = 2,
-    AcSetSon = 3,
-    AcSetThisSon = 4,
-    AcGoToFather = 5,
-    AcInstallCaption = 6,
-    AcInstallRows = 7,
-    AcInstallSection = 8,
-    AcInstallCmdButton = 9,
-    AcInstallTextBox = 10,
-    AcInstallHeight = 11,
-    AcInstallWidth = 12,
-    AcInstallString = 13,
-    AcInstallComboBox = 14,
-    AcInstallListBox = 15,
-    AcInstallLstColumns = 16,
-    AcInstallFrame = 17,
-    AcFinishFrame = 18,
-    AcInstallOptButton = 19,
-    AcFinishOptButton = 20,
-    AcInstallVisible = 21,
-    AcInstallCheckBox = 22,
-    AcInstallSorted = 23,
-    AcInstallStyle = 24,
-    AcInstallTimer = 25,
-    AcInstallInterval = 26,
-    AcInstallDriveListBox = 27,
-    AcInstallFileListBox = 28,
-    AcInstallDirListBox = 29,
-    AcInstallScrollBar = 30,
-    AcInstallOrient = 31,
-    AcInstallLength = 32,
-    AcInstallMin = 33,
-    AcInstallMax = 34,
-    AcInstallValue = 35,
-    AcInstallSmlChange = 36,
-    AcInstallLrgChange = 37,
-};
 
 struct GrammarSymbol {
     SymbolKind kind;
@@ -129,69 +80,102 @@ struct ProdIndexEntry {
     int length;
 };
 
-// The language. Stored as listed, never computed: the row of NTMoreReturns
-// holds six entries beyond the textbook LL(1) construction.
-extern const int prodtable[NonterminalCount][ColumnCount];
-extern const ProdIndexEntry prodindex[ProductionCount + 1];
+// The language. The productions are data; the parse table is computed from
+// them while compiling, as the textbook LL(1) construction gives it, with the
+// few entries beyond it listed as data (grammar.cpp).
 extern const GrammarSymbol prodrhs[RhsCount];
-extern const char* const ntnames[NonterminalCount];
-extern const char* const actionnames[ActionCount];
+extern const std::array<ProdIndexEntry, ProductionCount + 1> prodindex;
+extern const int prodlhs[ProductionCount + 1];
+using ParseTable = std::array<std::array<int, ColumnCount>, NonterminalCount>;
+// Row = nonterminal, column = token code, value = production (0: the
+// nonterminal cannot begin with that token).
+extern const ParseTable prodtable;
 
-struct ParseStackEntry {
-    int level;
-    SymbolKind kind;
-    int symbol;
-    int attribute;
+// The terminal matched last, as the actions and their messages see it.
+struct Matched {
+    int symbol = 0;                // its symbol in the table
+    std::size_t offset = NoOffset;
+    std::size_t length = 0;
+    std::string_view written;      // as the source writes it
 };
 
-class Parser : public Scanner {
+// The semantic actions: one class that builds the form. Label numbers,
+// declarations and the frame being filled are its state. Every check comes
+// before any change to the form or the symbol table.
+class FormBuilder {
 public:
-    // Takes the source file name from the command line or the prompt, checks
-    // it, opens the source and reads the first token; quits on any failure.
-    Parser(int argc, char** argv);
-    // Parses a source held in memory (tests and the fuzzer).
-    Parser(const char* text, std::size_t size);
+    FormBuilder(Form& form, SymbolTable& symtab, DiagnosticEngine& engine)
+        : form_(form), symtab_(symtab), engine_(engine) {}
 
-    // Runs the stack machine until the stack is empty; returns only on success.
+    // Performs one action on the terminal matched last; the scanner gives
+    // the line a classic message names.
+    void perform(int action, const Matched& matched, const Scanner& scanner);
+
+private:
+    // What the actions are building, innermost last.
+    struct Node {
+        enum What { FormNode, Location, Section, ControlNode, Attribute } what;
+        Control* control = nullptr;
+    };
+
+    Control* control() const;   // the innermost control being built
+    [[noreturn]] void checkFailed(Diag id, std::initializer_list<std::string_view> args) const;
+    void check(Growth growth) const;
+    void expectQuotedText(const char* attribute) const;
+    void expectCaptionLength() const;
+    void declareObject(ControlKind kind);
+    void declareControl(ControlKind kind);
+    void claimLabelName();
+    void newControl(Token keyword);
+    int value() const { return symtab_.valueOf(m_->symbol); }
+
+    Form& form_;
+    SymbolTable& symtab_;
+    DiagnosticEngine& engine_;
+    Layout layout_;
+    std::vector<Node> nodes_;
+    std::vector<bool> labelNumbers_;          // the numbers of the labels made so far
+    std::vector<std::size_t> declaredAt_;     // by symbol: where an object name was declared
+    Matched frameName_;                       // the frame whose option buttons are being placed
+    Matched placing_;                         // the control being placed, or the section keyword
+    bool placingSection_ = false;
+    const Matched* m_ = nullptr;              // the terminal matched last, during an action
+    const Scanner* scanner_ = nullptr;
+};
+
+struct ParseStackEntry {
+    SymbolKind kind;
+    int symbol;
+};
+
+class Parser {
+public:
+    // Reads the first token of the source.
+    Parser(const SourceBuffer& source, SymbolTable& symtab, DiagnosticEngine& engine, FormBuilder& builder);
+
+    // Runs the stack machine until the stack is empty; returns only on
+    // success, and unwinds with a Refusal on the first error.
     void parse();
-
-    // A check of an action fails: `classic` with the line in classic form,
-    // else `text` at the terminal matched last (or at `place`).
-    [[noreturn]] void checkFailed(ErrorCode code, const char* classic, const std::string& text) const;
 
     // The tokens the entry on top of the stack can take: the terminal itself,
     // or every token with an entry in the nonterminal's row, in code order.
     static std::vector<int> expectedTokens(const ParseStackEntry& entry);
-    // "unexpected WHAT; expected LIST", and a keyword the look-ahead may
-    // have meant.
-    std::string syntaxText(const ParseStackEntry& entry) const;
 
 private:
-    [[noreturn]] void syntaxError(const ParseStackEntry& entry, const std::string& classic) const;
-    void begin();
-    ParseStackEntry newEntry(SymbolKind kind, int symbol) const;
+    void advance();
+    std::string syntaxText(const ParseStackEntry& entry) const;
+    [[noreturn]] void syntaxError(Diagnostic classic) const;
     void expand(const ParseStackEntry& entry);
-    void performAction(int action);
-    void declareObject(ObjectType objectType);
-    void declareControl(ObjectType objectType, ObjectKind kind);
-    void declareControlWithText(ObjectType objectType, ObjectKind kind);
-    using AttributeSetter = void (FormModel::*)(FormNode*, int);
-    void installAttribute(AttributeSetter setter);
-    void expectQuotedText(const char* attribute) const;
-    void expectCaptionLength() const;
-    void expectFramework(const char* keyword) const;
-    void claimLabelName();
 
-    ParseStackEntry startEntry{};
-    ParseStackEntry currentEntry{};
-    int currentToken = 0;
-    int attribute = 0;
-    int lastAttribute = 0;
-    int nextLevel = 1;
-    std::vector<ParseStackEntry> parseStack;
-    std::vector<bool> labelNumbers;   // the numbers of the labels made so far
-    std::vector<SourcePlace> declaredAt;   // by symbol: where an object name was declared
-    TokenMark frameName;                   // the frame whose option buttons are being placed
+    SymbolTable& symtab_;
+    DiagnosticEngine& engine_;
+    FormBuilder& builder_;
+    Scanner scanner_;
+    ScannedToken token_;
+    int currentToken_ = 0;
+    int attribute_ = 0;
+    Matched matched_;
+    std::vector<ParseStackEntry> parseStack_;
 };
 
 // Edits (insertions, deletions, substitutions, swaps of neighbours) between two words.

@@ -16,6 +16,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 namespace platform {
 
@@ -39,6 +40,28 @@ bool isFolder(const char* path);
 long long readSome(FileHandle file, char* buffer, std::size_t size);
 
 void closeFile(FileHandle file);
+
+// A file's bytes, mapped into memory or read whole; `keep` holds them alive
+// (a mapping is released with the last copy of it).
+struct FileContents {
+    const char* data = nullptr;
+    std::size_t size = 0;
+    std::shared_ptr<const void> keep;
+};
+
+enum class ReadOutcome {
+    Read,
+    CannotOpen,   // errno tells why; a folder does not open
+    CannotRead    // it opened but failed before its end
+};
+
+// Reads a whole file as bytes, as openForReading opens it.
+ReadOutcome readFile(const char* path, FileContents& contents);
+
+// Tells the system that the bytes of `contents` before `offset` are not
+// needed for now: a mapped file's pages may go, to be read again from the
+// file should they be touched. Keeps memory flat over a large source.
+void releaseBefore(const FileContents& contents, std::size_t offset);
 
 // The existence probe: true for a file that can be opened for reading, and
 // for a folder (which the C library's fopen opens for reading on POSIX).

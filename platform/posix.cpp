@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <string>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -46,6 +47,69 @@ void closeFile(FileHandle file)
 {
     if (file != NoFile)
         ::close(static_cast<int>(file));
+}
+
+namespace {
+
+// Reads what is left of an open file into a string.
+ReadOutcome readRest(int fd, FileContents& contents)
+{
+    auto text = std::make_shared<std::string>();
+    char buffer[1 << 16];
+    for (;;) {
+        const long long got = readSome(fd, buffer, sizeof buffer);
+        if (got < 0)
+            return ReadOutcome::CannotRead;
+        if (got == 0)
+            break;
+        text->append(buffer, static_cast<std::size_t>(got));
+    }
+    contents.data = text->data();
+    contents.size = text->size();
+    contents.keep = std::move(text);
+    return ReadOutcome::Read;
+}
+
+}  // namespace
+
+ReadOutcome readFile(const char* path, FileContents& contents)
+{
+    const int fd = ::open(path, O_RDONLY);
+    if (fd < 0)
+        return ReadOutcome::CannotOpen;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        errno = EISDIR;
+        return ReadOutcome::CannotOpen;
+    }
+    // A regular file with bytes is mapped; anything else (an empty file, a
+    // pipe, a file of the kernel whose size says nothing) is read.
+    if (S_ISREG(st.st_mode) && st.st_size > 0) {
+        const std::size_t size = static_cast<std::size_t>(st.st_size);
+        void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
+        if (mapped != MAP_FAILED) {
+            ::close(fd);
+            ::madvise(mapped, size, MADV_SEQUENTIAL);
+            contents.data = static_cast<const char*>(mapped);
+            contents.size = size;
+            contents.keep = std::shared_ptr<const void>(mapped, [size](const void* p) {
+                ::munmap(const_cast<void*>(p), size);
+            });
+            return ReadOutcome::Read;
+        }
+    }
+    const ReadOutcome outcome = readRest(fd, contents);
+    ::close(fd);
+    return outcome;
+}
+
+void releaseBefore(const FileContents& contents, std::size_t offset)
+{
+    const std::size_t page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+    const std::size_t length = offset / page * page;
+    if (length > 0 && contents.keep.get() == contents.data)
+        ::madvise(const_cast<char*>(contents.data), length, MADV_DONTNEED);
 }
 
 bool probe(const char* path)

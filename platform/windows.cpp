@@ -99,6 +99,32 @@ void closeFile(FileHandle file)
         ::CloseHandle(handleOf(file));
 }
 
+ReadOutcome readFile(const char* path, FileContents& contents)
+{
+    const FileHandle file = openForReading(path);
+    if (file == NoFile)
+        return ReadOutcome::CannotOpen;
+    auto text = std::make_shared<std::string>();
+    char buffer[1 << 16];
+    ReadOutcome outcome = ReadOutcome::Read;
+    for (;;) {
+        const long long got = readSome(file, buffer, sizeof buffer);
+        if (got < 0)
+            outcome = ReadOutcome::CannotRead;
+        if (got <= 0)
+            break;
+        text->append(buffer, static_cast<std::size_t>(got));
+    }
+    closeFile(file);
+    contents.data = text->data();
+    contents.size = text->size();
+    contents.keep = std::move(text);
+    return outcome;
+}
+
+// The whole file is read into memory here: nothing to release.
+void releaseBefore(const FileContents&, std::size_t) {}
+
 // fopen with "r" opens a folder on POSIX, and the probe answers as it does
 // there: a folder is found; the open that follows refuses it.
 bool probe(const char* path)

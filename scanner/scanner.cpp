@@ -1,10 +1,14 @@
+// The scanner reads the source buffer one character at a time with one
+// character of look-ahead, as a stream would be read: a CR directly before
+// an LF is part of the line end, a NUL ends the input, and a comment runs
+// from a single quote to its line end. Places are byte offsets; lines and
+// columns are worked out only when a message needs them.
+#include <algorithm>
 #include <cctype>
 #include <climits>
-#include <cstdio>
+#include <cstring>
 
-#include "driver/driver.h"
 #include "scanner/scanner.h"
-#include "symbols/symbols.h"
 
 namespace {
 
@@ -19,247 +23,221 @@ char lower(char c) { return static_cast<char>(std::tolower(byte(c))); }
 
 }  // namespace
 
-void Scanner::start()
+Scanner::Scanner(const SourceBuffer& source, DiagnosticEngine& engine)
+    : source_(source), engine_(engine), begin_(source.begin()), end_(source.end()), p_(begin_)
 {
-    if (!symtab.lookup("\n", newlineSymbol))
-        newlineSymbol = -1;
-    if (!symtab.lookup("=", equalsSymbol))
-        equalsSymbol = -1;
-    line = 1;
-    readPlace = beforeRead = charPlace = chPlace = SourcePlace{1, 1};
-    if (!source.atEnd())
-        lookAhead(skipBlanks());
+    lookAhead(skipBlanks());
 }
 
-// The look-ahead, folded, and the place of the character it was read as.
-void Scanner::lookAhead(char c)
+int Scanner::classicLine() const
 {
-    ch = lower(c);
-    chWritten = c;
-    chPlace = charPlace;
+    const char* cursor = classicCursor_ != nullptr ? classicCursor_ : p_;
+    return source_.lineOf(static_cast<std::size_t>(cursor - begin_));
 }
 
-// A source that fails to read part-way is refused: taken as its end, a cut
-// text could still parse.
-void Scanner::checkRead() const
-{
-    if (source.readFailed())
-        fail(ErrCannotRead, stdout, "Cannot read the source file",
-             "cannot read '" + diagnosticContext.sourceName + "'");
-}
-
+// One character, CR LF as one '\n'; NUL once the end is met, and from then on.
 char Scanner::nextChar()
 {
-    char c;
-    beforeRead = readPlace;
-    if (source.atEnd())
+    if (ended_)
         return '\0';
-    if (!source.get(c)) {
-        checkRead();
+    if (p_ == end_) {
+        ended_ = true;
+        charOffset_ = source_.size();
         return '\0';
     }
-    charPlace = readPlace;
-    if (c == '\n') {
-        ++line;
-        readPlace = SourcePlace{readPlace.line + 1, 1};
-    } else if (!continuationByte(c)) {   // UTF-8 continuation bytes take no column
-        ++readPlace.column;
+    charOffset_ = static_cast<std::size_t>(p_ - begin_);
+    char c = *p_++;
+    if (c == '\r' && p_ != end_ && *p_ == '\n') {
+        ++p_;
+        c = '\n';
+    } else if (c == '\n' && charOffset_ > 0 && begin_[charOffset_ - 1] == '\r') {
+        --charOffset_;   // an LF read again after its CR LF was put back
     }
     return c;
 }
 
-void Scanner::putBack(char c)
+// Returns the character just read; once the end is met it has no effect. Of
+// a CR LF only the LF goes back, which reads again as the same line end.
+void Scanner::putBack()
 {
-    if (c == '\n')
-        --line;
-    if (!source.atEnd())
-        readPlace = beforeRead;
-    source.unget();
+    if (!ended_ && p_ > begin_)
+        --p_;
 }
 
-// Skips blanks and at most one comment; the newline that ends a comment is
+// Skips blanks and at most one comment; the line end that ends a comment is
 // the result, so it becomes a token of its own.
 char Scanner::skipBlanks()
 {
-    if (source.atEnd())
+    if (ended_)
         return '\0';
     char c;
     do
         c = nextChar();
-    while (!source.atEnd() && isBlank(c));
+    while (!ended_ && isBlank(c));
     if (c == '\'') {
-        // As reading on with nextChar until a newline: only that newline counts.
-        if (source.skipPast('\n')) {
-            ++line;
-            c = '\n';
-            // The comment's characters are not counted: the newline stands at
-            // the end of its line.
-            charPlace = SourcePlace{readPlace.line, 0};
-            readPlace = beforeRead = SourcePlace{readPlace.line + 1, 1};
-        } else {
-            checkRead();
+        const void* lineEnd = std::memchr(p_, '\n', static_cast<std::size_t>(end_ - p_));
+        if (lineEnd == nullptr) {
+            p_ = end_;
+            ended_ = true;
+            charOffset_ = source_.size();
+            return '\0';
         }
+        const char* lf = static_cast<const char*>(lineEnd);
+        p_ = lf + 1;
+        // Over a long run of comments, what is read may leave memory.
+        if (static_cast<std::size_t>(p_ - released_) > ReleaseStep) {
+            released_ = p_;
+            source_.releaseBefore(static_cast<std::size_t>(p_ - begin_));
+        }
+        charOffset_ = static_cast<std::size_t>(lf - begin_);
+        if (lf > begin_ && lf[-1] == '\r')
+            --charOffset_;
+        c = '\n';
     }
-    return source.atEnd() ? '\0' : c;
+    return ended_ ? '\0' : c;
 }
 
-Token Scanner::nextToken(int& attribute)
+// The look-ahead, folded, and where it stands.
+void Scanner::lookAhead(char c)
 {
-    char a = ch;
-    if (a == '\0') {
-        // The end stands after the last character: at the end of the last
-        // line when the text ends with a line end.
-        tokenPlace = readPlace;
-        if (tokenPlace.column == 1 && tokenPlace.line > 1)
-            tokenPlace = SourcePlace{tokenPlace.line - 1, 0};
-        tokenText.clear();
-        return TokEndOfInput;
-    }
-    tokenPlace = chPlace;
-    ch = nextChar();
-    lexemeLength = 0;
-    Token token;
-    if (isLetter(a))
-        token = scanWord(a, attribute);
-    else if (isDigit(a))
-        token = scanNumber(a, attribute);
-    else
-        token = scanOther(a, attribute);
-    if (token != TokError)
-        tokenText.assign(token == TokIdentifier || (token < KeywordCount && isLetter(a)) ? written : lexeme,
-                         static_cast<std::size_t>(lexemeLength));
-    return token;
+    ch_ = lower(c);
+    chOffset_ = charOffset_;
 }
 
 // Appends c to the token's text; false, with nothing appended, when the text
-// holds LexemeMax characters already.
+// holds the longest a token may have already.
 bool Scanner::save(char c)
 {
-    if (lexemeLength == LexemeMax)
+    if (lexemeLength_ == limits::Lexeme)
         return false;
-    lexeme[lexemeLength++] = c;
+    lexeme_[lexemeLength_++] = c;
     return true;
 }
 
 // Ends the token's text: the character read past it goes back, and the
 // look-ahead moves on to the next token's first character, past blanks and a
-// comment. Folding it changes nothing but letters, which only words begin with.
+// comment.
 void Scanner::endToken()
 {
-    lexeme[lexemeLength] = '\0';
-    putBack(ch);
+    lexeme_[lexemeLength_] = '\0';
+    putBack();
     lookAhead(skipBlanks());
 }
 
-// A token that cannot be taken: in classic form its message on standard
-// error, then the error token, which the parser refuses with its line number;
-// in the others the parser names it with `text` alone.
-Token Scanner::refuse(ErrorCode code, const char* message, const std::string& text)
+ScannedToken Scanner::finish(Lexeme kind)
 {
-    if (options.format == DiagnosticsFormat::Classic)
-        say(stderr, message);
-    errorCode = code;
-    errorText = text;
-    tokenText.assign(lexeme, static_cast<std::size_t>(lexemeLength));
-    return TokError;
+    ScannedToken t;
+    t.kind = kind;
+    t.offset = tokenOffset_;
+    t.length = static_cast<std::size_t>(lexemeLength_);
+    t.folded = std::string_view(lexeme_, static_cast<std::size_t>(lexemeLength_));
+    t.value = value_;
+    return t;
 }
 
-// Finds the token's text in the symbol table or enters it; false for a new
-// text. Quits with the source line when the table has no room left.
-bool Scanner::enterLexeme(int& attribute)
+ScannedToken Scanner::next()
 {
-    if (symtab.lookup(lexeme, attribute))
-        return true;
-    if (const char* full = symtab.roomFor(lexemeLength))
-        sourceError(ErrTableFull, full, line, full, tokenPlace);
-    symtab.findOrInsert(lexeme, attribute);
-    return false;
+    classicCursor_ = nullptr;
+    const char a = ch_;
+    lexemeLength_ = 0;
+    value_ = 0;
+    if (a == '\0') {
+        // The end stands where the input stops: at a NUL, or after the last
+        // character, which is the end of the last line when the text ends
+        // with a line end.
+        std::size_t at = chOffset_;
+        if (at >= source_.size() && at > 0 && begin_[at - 1] == '\n')
+            at -= at > 1 && begin_[at - 2] == '\r' ? 2 : 1;
+        tokenOffset_ = at;
+        return finish(Lexeme::End);
+    }
+    tokenOffset_ = chOffset_;
+    if (a == '\n') {
+        // The first line end as a token of its own, then the rest of the run.
+        lexeme_[lexemeLength_++] = '\n';
+        lookAhead(skipBlanks());
+        const char* afterFirst = p_;
+        while (ch_ == '\n')
+            lookAhead(skipBlanks());
+        ScannedToken t = finish(Lexeme::Newline);
+        classicCursor_ = afterFirst;
+        return t;
+    }
+    ch_ = nextChar();
+    if (isLetter(a))
+        return scanWord(a);
+    if (isDigit(a))
+        return scanNumber(a);
+    return scanOther(a);
 }
 
-Token Scanner::scanWord(char a, int& attribute)
+// A token that cannot be taken: its classic message is written now, before
+// the parser's; the parser names it once more in the other formats.
+ScannedToken Scanner::refuse(Diag id, std::initializer_list<std::string_view> args, std::size_t length)
 {
-    written[0] = chWritten;
+    error_ = makeDiagnostic(id, args, tokenOffset_, length != 0 ? length : static_cast<std::size_t>(lexemeLength_));
+    Diagnostic note = error_;
+    note.kind = DiagKind::ClassicNote;
+    engine_.report(note);
+    return finish(Lexeme::Error);
+}
+
+ScannedToken Scanner::scanWord(char a)
+{
     save(lower(a));
-    while (isAlnum(lower(ch))) {
-        if (lexemeLength < LexemeMax)
-            written[lexemeLength] = ch;
-        if (!save(lower(ch)))
-            return refuse(ErrLongWord, "Word longer than 80 characters",
-                          "word is longer than 80 characters");
-        ch = nextChar();
+    while (isAlnum(ch_)) {
+        if (!save(lower(ch_)))
+            return refuse(Diag::LongWord, {str(limits::Lexeme)});
+        ch_ = nextChar();
     }
     endToken();
-    if (enterLexeme(attribute))
-        return symtab.tokenOf(attribute);
-    symtab.setToken(attribute, SymUnknown, TokIdentifier);
-    return TokIdentifier;
+    return finish(Lexeme::Word);
 }
 
-Token Scanner::scanNumber(char a, int& attribute)
+ScannedToken Scanner::scanNumber(char a)
 {
     long long value = a - '0';
     save(a);
-    while (isDigit(ch)) {
-        if (!save(ch))
-            return refuse(ErrLongNumber, "Number longer than 80 characters",
-                          "number is longer than 80 characters");
-        value = value * 10 + (ch - '0');
+    while (isDigit(ch_)) {
+        if (!save(ch_))
+            return refuse(Diag::LongNumber, {str(limits::Lexeme)});
+        value = value * 10 + (ch_ - '0');
         if (value > INT_MAX)
-            return refuse(ErrBigNumber, "Integer value larger than 2147483647",
-                          "number is larger than 2147483647");
-        ch = nextChar();
+            return refuse(Diag::BigNumber, {str(INT_MAX)});
+        ch_ = nextChar();
     }
     endToken();
-    if (!enterLexeme(attribute)) {
-        symtab.setToken(attribute, SymUnknown, TokConstant);
-        symtab.setTypes(attribute, SymLiteral, TypeInteger);
-        symtab.setValue(attribute, static_cast<int>(value));
-    }
-    return symtab.tokenOf(attribute);
+    value_ = static_cast<int>(value);
+    return finish(Lexeme::Number);
 }
 
-Token Scanner::scanOther(char a, int& attribute)
+ScannedToken Scanner::scanOther(char a)
 {
-    if (a == '\n' || a == '=') {
+    if (a == '=') {
         save(a);
         endToken();
-        attribute = a == '\n' ? newlineSymbol : equalsSymbol;
-        if (attribute < 0) {
-            char message[LexemeMax + 32];
-            std::snprintf(message, sizeof message, "'%s' was not preinstalled.", lexeme);
-            fail(ErrNotPreinstalled, stderr, message, message);
-        }
-        return symtab.tokenOf(attribute);
+        return finish(Lexeme::Equals);
     }
     if (a == '"') {
         save(a);
-        while (ch != '\0' && ch != '"' && ch != '\n') {
-            if (!save(ch))
-                return refuse(ErrLongText, "Quoted Text longer than 80 characters",
-                              "quoted text is longer than 80 characters");
-            ch = nextChar();
+        while (ch_ != '\0' && ch_ != '"' && ch_ != '\n') {
+            if (!save(ch_))
+                return refuse(Diag::LongText, {str(limits::Lexeme)});
+            ch_ = nextChar();
         }
-        if (ch != '"')
-            return refuse(ErrOpenText, "Quoted Text not closed before the end of its line",
-                          "quoted text is not closed before the end of its line");
-        if (!save(ch))
-            return refuse(ErrLongText, "Quoted Text longer than 80 characters",
-                          "quoted text is longer than 80 characters");
-        ch = nextChar();
+        if (ch_ != '"')
+            return refuse(Diag::OpenText, {});
+        if (!save(ch_))
+            return refuse(Diag::LongText, {str(limits::Lexeme)});
+        ch_ = nextChar();
         endToken();
-        if (enterLexeme(attribute))
-            return symtab.tokenOf(attribute);
-        symtab.setToken(attribute, SymLiteral, TokConstant);
-        symtab.setTypes(attribute, SymLiteral, TypeString);
-        return TokConstant;
+        return finish(Lexeme::Text);
     }
-    char message[32];
-    std::snprintf(message, sizeof message, "\"%c\" not expected here.", a);
     // The whole character, when it is one of UTF-8: the bytes that continue it.
     std::string character(1, a);
-    while (continuationByte(ch) && character.size() < 4) {
-        character += ch;
-        ch = nextChar();
+    while (continuationByte(ch_) && character.size() < 4) {
+        character += ch_;
+        ch_ = nextChar();
     }
-    return refuse(ErrStrayCharacter, message, "unexpected character '" + character + "'");
+    return refuse(Diag::StrayCharacter, {std::string_view(&a, 1), character}, character.size());
 }

@@ -1,38 +1,86 @@
-// The scanner: token codes, the keyword and print-name tables, and the Scanner
-// that turns source characters into tokens with symbol-table attributes.
+// The scanner: token codes, the keyword and print-name tables, and the
+// Scanner that turns the characters of a source buffer into tokens.
 #pragma once
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
-#include "driver/driver.h"
+#include "base/base.h"
 
-#include "platform/platform.h"
+// The keywords: code, text and the name under which diagnostics show the
+// token, padded as stored (to 12 characters, but "end" and the newline to 11).
+// ORDER KEYWORDS: a keyword's token code is its place in this list, and the
+// parse table's columns follow it. The list is alphabetical but for
+// "commandbutton" before "columns", "endlabel" before "end", and the newline
+// and "=" between "end" and "false"; the check is in tokens.cpp.
+#define KAVEL_KEYWORDS(X)                                                                    \
+    X(KwBeginLabel, "beginlabel", "beginlabel  ")                                            \
+    X(KwBottom, "bottom", "bottom      ")                                                    \
+    X(KwCaption, "caption", "caption     ")                                                  \
+    X(KwCenter, "center", "center      ")                                                    \
+    X(KwCheckBox, "checkbox", "checkbox    ")                                                \
+    X(KwCommandButton, "commandbutton", "cmdbutton   ")                                      \
+    X(KwColumns, "columns", "columns     ")                                                  \
+    X(KwComboBox, "combobox", "combobox    ")                                                \
+    X(KwDirListBox, "dirlistbox", "dirlistbox  ")                                            \
+    X(KwDriveListBox, "drivelistbox", "drivelistbox")                                        \
+    X(KwEndLabel, "endlabel", "endlabel    ")                                                \
+    X(KwEnd, "end", "end        ")                                                           \
+    X(TokNewline, "\n", "\\n         ")                                                      \
+    X(TokEquals, "=", "equal       ")                                                        \
+    X(KwFalse, "false", "false       ")                                                      \
+    X(KwFileListBox, "filelistbox", "filelistbox ")                                          \
+    X(KwForm, "form", "form        ")                                                        \
+    X(KwFrame, "frame", "frame       ")                                                      \
+    X(KwHeight, "height", "height      ")                                                    \
+    X(KwHorizontal, "horizontal", "horizontal  ")                                            \
+    X(KwInterval, "interval", "interval    ")                                                \
+    X(KwLabel, "label", "label       ")                                                      \
+    X(KwLarge, "large", "large       ")                                                      \
+    X(KwLargeChange, "largechange", "largechange ")                                          \
+    X(KwLeft, "left", "left        ")                                                        \
+    X(KwLength, "length", "length      ")                                                    \
+    X(KwListBox, "listbox", "listbox     ")                                                  \
+    X(KwLocation, "location", "location    ")                                                \
+    X(KwMax, "max", "max         ")                                                          \
+    X(KwMedium, "medium", "medium      ")                                                    \
+    X(KwMiddle, "middle", "middle      ")                                                    \
+    X(KwMidLabel, "midlabel", "midlabel    ")                                                \
+    X(KwMin, "min", "min         ")                                                          \
+    X(KwOptionButton, "optionbutton", "optbutton   ")                                        \
+    X(KwOrganization, "organization", "organization")                                        \
+    X(KwOrientation, "orientation", "orientation ")                                          \
+    X(KwRight, "right", "right       ")                                                      \
+    X(KwRows, "rows", "rows        ")                                                        \
+    X(KwScrollBar, "scrollbar", "scrollbar   ")                                              \
+    X(KwSection, "section", "section     ")                                                  \
+    X(KwSmall, "small", "small       ")                                                      \
+    X(KwSmallChange, "smallchange", "smallchange ")                                          \
+    X(KwSorted, "sorted", "sorted      ")                                                    \
+    X(KwStyle, "style", "style       ")                                                      \
+    X(KwTextBox, "textbox", "textbox     ")                                                  \
+    X(KwTimer, "timer", "timer       ")                                                      \
+    X(KwTop, "top", "top         ")                                                          \
+    X(KwTrue, "true", "true        ")                                                        \
+    X(KwValue, "value", "value       ")                                                      \
+    X(KwVertical, "vertical", "vertical    ")                                                \
+    X(KwVisible, "visible", "visible     ")                                                  \
+    X(KwWidth, "width", "width       ")
 
-// The token codes. Codes 0 to 51 are the keywords, the newline and "=" among
-// them; then the tokens the scanner makes of identifiers, constants, the end
-// of the input and a character it cannot take; then two codes that only name
-// reserved symbols. ORDER KEYWORDS: the keywords stand here in the order of
-// `keywords` (and `printNames`), since a keyword's code is its place there.
-enum Token {
-    KwBeginLabel, KwBottom, KwCaption, KwCenter, KwCheckBox,          //  0- 4
-    KwCommandButton, KwColumns, KwComboBox, KwDirListBox,             //  5- 8
-    KwDriveListBox, KwEndLabel, KwEnd, TokNewline, TokEquals,         //  9-13
-    KwFalse, KwFileListBox, KwForm, KwFrame, KwHeight,                // 14-18
-    KwHorizontal, KwInterval, KwLabel, KwLarge, KwLargeChange,        // 19-23
-    KwLeft, KwLength, KwListBox, KwLocation, KwMax,                   // 24-28
-    KwMedium, KwMiddle, KwMidLabel, KwMin, KwOptionButton,            // 29-33
-    KwOrganization, KwOrientation, KwRight, KwRows, KwScrollBar,      // 34-38
-    KwSection, KwSmall, KwSmallChange, KwSorted, KwStyle,             // 39-43
-    KwTextBox, KwTimer, KwTop, KwTrue, KwValue,                       // 44-48
-    KwVertical, KwVisible, KwWidth,                                   // 49-51
-    TokIdentifier,    // 52: a word that is no keyword
-    TokConstant,      // 53: a number or a quoted text
-    TokEndOfInput,    // 54: no characters left, and on every later request
-    TokError,         // 55: a character that cannot start a token
-    TokSpareError,    // 56, 57: never produced; they carry the last two
-    TokSpareUnknown   //         print names and reserved symbols
-};
+// After the keywords: the tokens the scanner makes of identifiers,
+// constants, the end of the input and a character it cannot take; then two
+// codes that only name reserved symbols. The names of 54 (end of input) and
+// 55 (error) read "EndofLine" and "EndofFile": they are printed as stored.
+#define KAVEL_OTHER_TOKENS(X)                             \
+    X(TokIdentifier, "", "identifier  ")                  \
+    X(TokConstant, "", "constant    ")                    \
+    X(TokEndOfInput, "", "EndofLine   ")                  \
+    X(TokError, "", "EndofFile   ")                       \
+    X(TokSpareError, "", "error       ")                  \
+    X(TokSpareUnknown, "", "unknown     ")
+
+enum Token { KAVEL_KEYWORDS(KAVEL_ENUM_MEMBER) KAVEL_OTHER_TOKENS(KAVEL_ENUM_MEMBER) };
 
 constexpr int KeywordCount = TokIdentifier;
 constexpr int PrintNameCount = TokSpareUnknown + 1;
@@ -40,115 +88,80 @@ constexpr int TokenCodeCount = 60;   // columns of the parse table; 58 and 59 ar
 static_assert(KeywordCount == 52 && PrintNameCount == 58);
 
 // The source text of every keyword, indexed by token code.
-extern const char* const keywords[KeywordCount];
-// The name under which diagnostics show each token, padded as stored.
-extern const char* const printNames[PrintNameCount];
+inline constexpr const char* keywords[KeywordCount] = {KAVEL_KEYWORDS(KAVEL_ENUM_STRING)};
+// The name under which diagnostics show each token.
+#define KAVEL_PRINT_NAME(name, text, print) print,
+inline constexpr const char* printNames[PrintNameCount] = {
+    KAVEL_KEYWORDS(KAVEL_PRINT_NAME) KAVEL_OTHER_TOKENS(KAVEL_PRINT_NAME)};
+#undef KAVEL_PRINT_NAME
 
-// The longest token text; `lexeme` holds it and a NUL.
-constexpr int LexemeMax = 80;
+// What the scanner makes of the characters. Words, numbers and quoted texts
+// become grammar tokens through the symbol table, one stage up.
+enum class Lexeme : unsigned char { Word, Number, Text, Newline, Equals, End, Error };
 
-// The source as a stream of characters with one character of put-back, read
-// through a fixed buffer from a file or straight from memory. A CR directly
-// before an LF is part of the line end: the two come out as one '\n', so a
-// source with CR LF line ends reads as the same source with LF line ends.
-class SourceText {
-public:
-    SourceText() = default;
-    SourceText(const SourceText&) = delete;
-    SourceText& operator=(const SourceText&) = delete;
-    ~SourceText() { close(); }
-
-    bool openFile(const char* path);        // false when it cannot be read
-    void openMemory(const char* data, std::size_t size);
-    void close();
-
-    bool atEnd() const { return ended; }
-    bool readFailed() const { return failed; }
-
-    // One character, or false once the end is met (which sets atEnd).
-    bool get(char& c)
-    {
-        if (cur == end && !refill()) return false;
-        c = *cur++;
-        if (c == '\r') c = afterCarriageReturn();
-        return true;
-    }
-    // Reads up to and including the next c; false if the end comes first.
-    bool skipPast(char c);
-    // Returns the character just read; once the end is met it has no effect.
-    void unget()
-    {
-        if (!ended && cur > begin) --cur;
-    }
-
-private:
-    bool refill();
-    char afterCarriageReturn();
-
-    static constexpr std::size_t BufferSize = 1 << 16;
-    platform::FileHandle file = platform::NoFile;
-    const char* begin = nullptr;
-    const char* cur = nullptr;
-    const char* end = nullptr;
-    bool ended = false;
-    bool failed = false;
-    bool memory = false;
-    bool drained = false;   // the file has met its end, which the next refill reports
-    char buffer[BufferSize + 1];
+struct ScannedToken {
+    Lexeme kind = Lexeme::End;
+    std::size_t offset = 0;     // where it begins; the end of the input: where it stands
+    std::size_t length = 0;     // its bytes as written
+    std::string_view folded;    // a word folded to lower case; a number or text as written
+    int value = 0;              // a number's value
 };
 
 class Scanner {
 public:
-    // The look-ahead character: the first of the next token, past blanks and
-    // comments; NUL once the input is exhausted.
-    char ch = '\0';
-    SourceText source;
-    // 1 plus the newlines read up to and including the look-ahead character.
-    int line = 0;
+    // Reads the first look-ahead character. Messages go through `engine`.
+    Scanner(const SourceBuffer& source, DiagnosticEngine& engine);
+    Scanner(const Scanner&) = delete;
+    Scanner& operator=(const Scanner&) = delete;
 
-    // The token read last: where it begins, and its text as written (before
-    // case folding; "\n" for a line end, empty at the end of the input).
-    SourcePlace tokenPlace;
-    std::string tokenText;
-    // Why the scanner made its last error token, for the messages that name
-    // it once (the classic form has written its own message already).
-    ErrorCode errorCode = ErrStrayCharacter;
-    std::string errorText;
+    // The next token. A run of line ends, with the blanks and comments
+    // between them, is one Newline token: the grammar takes any number of
+    // line ends wherever it takes one.
+    ScannedToken next();
 
-    // Reads the first look-ahead character of an opened source.
-    void start();
-    // The next token's code; for every token but end of input and error its
-    // symbol index goes to `attribute`.
-    Token nextToken(int& attribute);
+    // The line a classic message names: 1 plus the line ends read up to and
+    // including the look-ahead character, as if each line end of a run were
+    // a token of its own.
+    int classicLine() const;
+
+    // The token as written: a view into the source.
+    std::string_view written(const ScannedToken& token) const
+    {
+        return source_.text().substr(token.offset, token.length);
+    }
+
+    // Why the last Error token was made: the scanner's diagnostic, whose
+    // classic text is already written.
+    const Diagnostic& error() const { return error_; }
 
 private:
-    // The symbols of the newline and "=", looked up once: the table never
-    // loses an entry, so the answer holds for the whole run (-1: absent).
-    int newlineSymbol = -1;
-    int equalsSymbol = -1;
-    // The text of the token being read, and its length.
-    char lexeme[LexemeMax + 1] = {};
-    int lexemeLength = 0;
-    // A word's text as written, beside its folded lexeme.
-    char written[LexemeMax + 1] = {};
-    // The place of the next character to be read, of the one before (for the
-    // put-back), of the character read last, and of the look-ahead.
-    SourcePlace readPlace{1, 1};
-    SourcePlace beforeRead{1, 1};
-    SourcePlace charPlace{1, 1};
-    SourcePlace chPlace{1, 1};
-    char chWritten = '\0';   // the look-ahead before folding
-
     char nextChar();
-    void checkRead() const;
-    void putBack(char c);
+    void putBack();
     char skipBlanks();
     bool save(char c);
     void endToken();
-    Token scanWord(char a, int& attribute);
-    Token scanNumber(char a, int& attribute);
-    Token scanOther(char a, int& attribute);
-    Token refuse(ErrorCode code, const char* message, const std::string& text);
     void lookAhead(char c);
-    bool enterLexeme(int& attribute);
+    ScannedToken finish(Lexeme kind);
+    ScannedToken scanWord(char a);
+    ScannedToken scanNumber(char a);
+    ScannedToken scanOther(char a);
+    ScannedToken refuse(Diag id, std::initializer_list<std::string_view> args, std::size_t length = 0);
+
+    const SourceBuffer& source_;
+    DiagnosticEngine& engine_;
+    const char* const begin_;
+    const char* const end_;
+    const char* p_;              // the next byte to read
+    const char* released_ = begin_;   // what is before it may have left memory
+    static constexpr std::size_t ReleaseStep = std::size_t{1} << 20;
+    bool ended_ = false;         // the end has been met
+    std::size_t charOffset_ = 0;   // where the character read last stands
+    char ch_ = '\0';             // the look-ahead, folded; NUL at the end of the input
+    std::size_t chOffset_ = 0;
+    const char* classicCursor_ = nullptr;   // for a run of line ends: p_ after its first
+    std::size_t tokenOffset_ = 0;
+    char lexeme_[limits::Lexeme + 1] = {};
+    int lexemeLength_ = 0;
+    int value_ = 0;
+    Diagnostic error_;
 };

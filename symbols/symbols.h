@@ -1,34 +1,25 @@
-// The symbol table: every keyword, name, number and quoted text of a run, with
-// its token code, types and value, found through a hashed name store.
+// The symbol table: every keyword, name, number and quoted text of a run,
+// with its token code, what it stands for and its value, found through a
+// hashed name store of fixed size. One table per compilation.
 #pragma once
 
 #include <string>
 
+#include "base/base.h"
 #include "scanner/scanner.h"
 
 enum SymbolType { SymUnknown = 0, SymKeyword = 1, SymObject = 2, SymOperator = 3, SymLiteral = 4 };
 
-// What a declared name stands for, or what kind of literal a constant is.
-// Not the object kinds of the form tree: 8 to 11 differ.
-enum ObjectType {
-    TypeUnknown = 0, TypeForm = 1, TypeDriveListBox = 2, TypeTextBox = 3,
-    TypeComboBox = 4, TypeCommandButton = 5, TypeFrame = 6, TypeCheckBox = 7,
-    TypeOptionButton = 8, TypeTimer = 9, TypeLabel = 10, TypeListBox = 11,
-    TypeFileListBox = 12, TypeDirListBox = 13, TypeScrollBar = 14,
-    TypeString = 15, TypeInteger = 16, TypeConstant = 17
-};
+// What a constant holds.
+enum class LiteralType : unsigned char { None, String, Integer };
 
 struct SymbolEntry {
     SymbolType symbolType;
     Token token;
-    ObjectType objectType;
-    int owningProc;
+    ControlKind object;    // what a declared name stands for
+    LiteralType literal;
     int nameindex;
-    int nextLocal;
-    int prevLocal;
-    int isReal;
-    int value;
-    char label[12];
+    int value;             // an integer constant's value; 0 for every other symbol
 };
 
 struct NameSlot {
@@ -37,64 +28,56 @@ struct NameSlot {
     int next;
 };
 
-struct ProcRecord {
-    int procSymbol;
-    int firstLocal;
-    int lastLocal;
-};
+// Why a new name does not fit.
+enum class TableRoom { Enough, Names, Symbols, Characters };
 
 class SymbolTable {
 public:
-    static constexpr int NameStoreSize = 1200;
-    static constexpr int NameSlots = 200;
-    static constexpr int SymbolSlots = 200;
+    static constexpr int NameStoreSize = limits::NameStore;
+    static constexpr int NameSlots = limits::Names;
+    static constexpr int SymbolSlots = limits::Symbols;
     static constexpr int BucketCount = 100;
     static constexpr int HashWindow = 24;
+    // The keywords and the six reserved entries take room before any source
+    // text does; the random form generator needs to know how much.
+    static constexpr int ReservedSymbols = PrintNameCount;
+    static int reservedCharacters();
 
-    // Installs the keywords and reserved entries; the driver writes the banner.
+    // Installs the keywords and six reserved entries, so that symbol i
+    // carries token i up to 57.
     SymbolTable();
 
-    // Back to the state right after construction.
-    void reset();
-
-    bool findOrInsert(const char* name, int& symbol);
-    bool lookup(const char* name, int& symbol) const;
-    // Null when a new name of this length fits; else what the table has run out of.
-    const char* roomFor(int length) const;
+    // The symbol of a text, entering it when it is new (false then). The
+    // caller asks roomFor first.
+    bool findOrInsert(std::string_view name, int& symbol);
+    bool lookup(std::string_view name, int& symbol) const;
+    TableRoom roomFor(int length) const;
 
     void setToken(int symbol, SymbolType symbolType, Token token);
-    void setTypes(int symbol, SymbolType symbolType, ObjectType objectType);
-    void setValue(int symbol, int value);
+    void declare(int symbol, ControlKind kind);
+    void setLiteral(int symbol, LiteralType type, int value);
 
     Token tokenOf(int symbol) const { return symbols[symbol].token; }
-    ObjectType objectTypeOf(int symbol) const { return symbols[symbol].objectType; }
+    ControlKind objectOf(int symbol) const { return symbols[symbol].object; }
+    LiteralType literalOf(int symbol) const { return symbols[symbol].literal; }
     int valueOf(int symbol) const { return symbols[symbol].value; }
     SymbolType symbolTypeOf(int symbol) const { return symbols[symbol].symbolType; }
     const char* nameOf(int symbol) const { return nameStore + slots[symbols[symbol].nameindex].offset; }
-    void writeName(int symbol, std::string& out) const;
-    void printTokenName(int symbol) const;
 
-    static int hashName(const char* name, int length);
+    static int hashName(std::string_view name);
 
     int symbolsUsed() const { return symbolCount; }
     int namesUsed() const { return nameCount; }
     int nameCharsUsed() const { return nameStoreUsed; }
 
 private:
-    int findName(const char* name, int length, int code) const;
-    int newSymbol(int slot);
-    void install();
+    int findName(std::string_view name, int code) const;
 
     char nameStore[NameStoreSize];
     NameSlot slots[NameSlots];
     SymbolEntry symbols[SymbolSlots];
     int buckets[BucketCount];
-    int nameStoreUsed;
-    int nameCount;
-    int symbolCount;
-    ProcRecord thisproc;   // no procedure is ever opened: all -1
+    int nameStoreUsed = 0;
+    int nameCount = 0;
+    int symbolCount = 0;
 };
-
-// The one symbol table of the run, constructed before the form model.
-extern SymbolTable symtab;
-

@@ -1,14 +1,12 @@
 Imports System.Windows.Forms
 
-' The forms are compiled from MainForm.fms and AboutForm.fms on every build;
-' kavel writes their classes under obj/.
+' The forms' controls are compiled from MainForm.fms and AboutForm.fms on
+' every build (kavel writes that part of each class under obj/); their
+' behaviour is in MainForm.vb and AboutForm.vb.
 Module Program
     <STAThread>
     Sub Main()
         Application.EnableVisualStyles()
-        Dim main As New MainForm()
-        AddHandler main.AboutButton.Click, Sub() Call New AboutForm().ShowDialog(main)
-        AddHandler main.OkButton.Click, Sub() main.Close()
-        Application.Run(main)
+        Application.Run(New MainForm())
     End Sub
 End Module

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "scanner/scanner.h"
+#include "symbols/symbols.h"
 
 namespace {
 
@@ -46,9 +47,10 @@ const char* const awkward[] = {
 std::set<std::string> used;   // lower-case names taken in the current form
 std::set<std::string> formNames;
 
-// The symbol table's room for new texts: 1200 characters of names (482 taken
-// by the keywords) and 200 symbols (58 taken). Every identifier, caption and
-// number is counted as new, which is never less than the truth.
+// The symbol table's room for new texts: its characters of names and its
+// symbols, less what the keywords and reserved entries take. Every
+// identifier, caption and number is counted as new, which is never less than
+// the truth.
 int charsLeft, symbolsLeft;
 
 void spend(const std::string& text)
@@ -83,7 +85,7 @@ std::string randomWord()
     static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
     static const char more[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     std::string w(1, letters[pick(52)]);
-    int length = chance(5) ? 20 + pick(60) : pick(12);
+    int length = chance(5) ? 20 + pick(limits::Lexeme - 20) : pick(12);
     for (int i = 0; i < length; ++i) w += more[pick(62)];
     return w;
 }
@@ -103,6 +105,9 @@ std::string identifier()
 
 // Whether the texts of the current form are Windows-1252 rather than UTF-8.
 bool windows1252;
+
+// The longest caption or label text a control takes, without its quotes.
+constexpr int CaptionMost = limits::Caption - 2;
 
 std::string caption(int most)
 {
@@ -178,14 +183,14 @@ bool control(std::string& out, Layout& l)
     int leftMoves = 0;    // columns: what it adds to the next left
     switch (kind) {
     case 0:
-        s = "commandbutton " + identifier() + "\ncaption = " + caption(49) + "\nend\n";
+        s = "commandbutton " + identifier() + "\ncaption = " + caption(CaptionMost) + "\nend\n";
         advance = l.rows ? 121 : 59;
         break;
     case 1: {
         const char* w = size();
         int n = 1 + pick(5);
         s = "textbox " + identifier() + "\nheight = " + number(n) + "\nwidth = " + w +
-            "\nlabel = " + caption(49) + "\nend\n";
+            "\nlabel = " + caption(CaptionMost) + "\nend\n";
         advance = l.rows ? 188 + 40 * sizeIndex(w) + 80 : 13 * n + 8 + 26 + 6;
         leftMoves = 80;
         break;
@@ -193,7 +198,7 @@ bool control(std::string& out, Layout& l)
     case 2: {
         const char* w = size();
         int n = 1 + pick(5);
-        s = "checkbox " + identifier() + "\ncaption = " + caption(49) + "\nheight = " + number(n) +
+        s = "checkbox " + identifier() + "\ncaption = " + caption(CaptionMost) + "\nheight = " + number(n) +
             "\nwidth = " + w + "\nend\n";
         advance = l.rows ? 81 + 40 * sizeIndex(w) + 40 : 13 * n + 8 + 26;
         leftMoves = 81 + 40 * sizeIndex(w) + 40;
@@ -225,11 +230,11 @@ bool control(std::string& out, Layout& l)
         for (int i = 0; i < options; ++i) {
             bool shown = chance(70);
             visible += shown;
-            body += "optionbutton " + identifier() + "\ncaption = " + caption(49) + "\nvisible = " +
+            body += "optionbutton " + identifier() + "\ncaption = " + caption(CaptionMost) + "\nvisible = " +
                     (shown ? "true" : "false") + "\nend\n";
         }
         int extra = visible > 1 ? visible - 1 : 0;
-        s = "frame " + identifier() + "\ncaption = " + caption(49) + "\n" + body + "end\n";
+        s = "frame " + identifier() + "\ncaption = " + caption(CaptionMost) + "\n" + body + "end\n";
         advance = l.rows ? 129 + 106 * extra + 40 : 97 + 66 * extra + 26 + 6;
         break;
     }
@@ -290,8 +295,8 @@ std::string form(int index, int seed)
 {
     used.clear();
     windows1252 = chance(10);
-    charsLeft = 1200 - 482 - 40;   // what a section's filler timer may need
-    symbolsLeft = 200 - 58 - 8;
+    charsLeft = limits::NameStore - SymbolTable::reservedCharacters() - 40;   // what a section's filler timer may need
+    symbolsLeft = limits::Symbols - SymbolTable::ReservedSymbols - 8;
     std::string name;
     do
         name = "g" + std::to_string(seed) + "x" + std::to_string(index) + (chance(50) ? randomWord().substr(0, 60) : "");
@@ -304,7 +309,7 @@ std::string form(int index, int seed)
     static const char* const horizontal[] = {"left", "center", "right"};
     bool rows = chance(50);
     std::string out = "form " + name + "\nlocation = " + vertical[pick(3)] + " " + horizontal[pick(3)] +
-                      "\ncaption = " + caption(chance(10) ? 78 : 20) + "\norganization = " + (rows ? "rows" : "columns") + "\n";
+                      "\ncaption = " + caption(chance(10) ? limits::Lexeme - 2 : 20) + "\norganization = " + (rows ? "rows" : "columns") + "\n";
     int sections = 1 + pick(rows ? 6 : 3);
     int nextLeft = 93;
     for (int s = 0; s < sections; ++s) {

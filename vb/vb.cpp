@@ -8,14 +8,13 @@
 // name is written as it is, so sources that never used such a name keep
 // their output.
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
 #include <iterator>
 #include <string>
 #include <string_view>
 
-#include "codegen/codegen.h"
-#include "symbols/symbols.h"
+#include "vb/vb.h"
+
+namespace vb {
 
 namespace {
 
@@ -41,7 +40,6 @@ constexpr std::string_view reserved[] = {
     "writeonly", "xor"};
 static_assert(std::is_sorted(std::begin(reserved), std::end(reserved)), "reserved words out of order");
 
-bool isReserved(const char* name) { return std::binary_search(std::begin(reserved), std::end(reserved), name); }
 
 // Members that the generated form class declares itself.
 constexpr std::string_view classMembers[] = {"components", "dispose", "initializecomponent"};
@@ -56,30 +54,33 @@ static_assert(std::size(baseMembers) == BaseMemberCount, "one name per base memb
 constexpr std::string_view usedNamespaces[] = {"microsoft", "system"};
 
 template <std::size_t N>
-bool isOneOf(const char* name, const std::string_view (&list)[N])
+bool isOneOf(std::string_view name, const std::string_view (&list)[N])
 {
     return std::find(std::begin(list), std::end(list), name) != std::end(list);
 }
 
 }  // namespace
 
-void writeIdentifier(int symbol, std::string& out)
+bool isReserved(std::string_view name) { return std::binary_search(std::begin(reserved), std::end(reserved), name); }
+
+void writeIdentifier(std::string_view name, std::string& out)
 {
-    const char* name = symtab.nameOf(symbol);
     if (isReserved(name)) {
         out += '[';
         out += name;
         out += ']';
     } else {
-        symtab.writeName(symbol, out);
+        out += name;
     }
 }
 
-bool isClassMember(const char* name) { return isOneOf(name, classMembers); }
+bool isClassMember(std::string_view name) { return isOneOf(name, classMembers); }
 
-bool isUsedNamespace(const char* name) { return isOneOf(name, usedNamespaces); }
+bool isUsedNamespace(std::string_view name) { return isOneOf(name, usedNamespaces); }
 
-int baseMemberOf(const char* name)
+bool isMyNamespace(std::string_view name) { return name == "my"; }
+
+int baseMemberOf(std::string_view name)
 {
     auto found = std::find(std::begin(baseMembers), std::end(baseMembers), name);
     return found == std::end(baseMembers) ? -1 : static_cast<int>(found - std::begin(baseMembers));
@@ -87,15 +88,21 @@ int baseMemberOf(const char* name)
 
 std::string labelName(int number) { return "lbl" + std::to_string(number); }
 
-int labelNumberOf(const char* name)
+int labelNumberOf(std::string_view name)
 {
-    if (std::strncmp(name, "lbl", 3) != 0 || name[3] < '0' || name[3] > '9' ||
-        (name[3] == '0' && name[4] != '\0'))
+    if (name.size() < 4 || name.substr(0, 3) != "lbl" || (name[3] == '0' && name.size() > 4))
         return -1;
     // Nine digits at most: every label number is far below that, and a
     // longer one would overflow the conversion and alias a real label.
-    for (const char* c = name + 3; *c != '\0'; ++c)
-        if (*c < '0' || *c > '9' || c - name > 11)
+    if (name.size() > 12)
+        return -1;
+    int number = 0;
+    for (char c : name.substr(3)) {
+        if (c < '0' || c > '9')
             return -1;
-    return std::atoi(name + 3);
+        number = number * 10 + (c - '0');
+    }
+    return number;
 }
+
+}  // namespace vb
