@@ -4,6 +4,7 @@
 #   kavel_require NAME WHAT...    the tools a check needs, else it is skipped
 #   kavel_find_sdk NAME           the .NET SDK and its compilers
 #   kavel_core_pack NAME          the reference pack of the SDK's runtime
+#   kavel_controls NAME DLL REF...  Kavel.Controls built against REF...
 #   kavel_batch FILE              files grouped for as few compilations as can be
 #   kavel_corpus BUILD WORK FORMS SEED NAME   the forms the two suites check
 # NAME is the calling script's name, which starts its messages.
@@ -57,6 +58,25 @@ kavel_core_pack() {
   [ -n "$kavel_core_pack" ] || { echo "$1: no Microsoft.NETCore.App.Ref pack in $root/packs" >&2; exit 2; }
   kavel_core_pack=${kavel_core_pack%/}
   kavel_core_tfm=$(basename "$kavel_core_pack")
+}
+
+# Kavel.Controls, the drive, folder and file list boxes that generated forms
+# use on modern .NET (controls/*.cs), compiled with the SDK's C# compiler
+# against REFERENCE... into DLL; again only when a source is newer.
+kavel_controls() {  # NAME DLL REFERENCE...
+  local name=$1 dll=$2 source stale=false
+  shift 2
+  [ -f "$dll" ] || stale=true
+  for source in "$kavel_root"/controls/*.cs; do
+    if [ "$source" -nt "$dll" ]; then stale=true; fi
+  done
+  $stale || return 0
+  mkdir -p "$(dirname "$dll")"
+  dotnet "$kavel_roslyn/csc.dll" -nologo -noconfig -nostdlib -t:library -langversion:10 -out:"$dll.$$" \
+    "$@" "$kavel_root"/controls/*.cs >"$dll.$$.log" 2>&1 ||
+    { cat "$dll.$$.log" >&2; rm -f "$dll.$$" "$dll.$$.log"; echo "$name: Kavel.Controls does not compile" >&2; exit 2; }
+  mv -f "$dll.$$" "$dll"
+  rm -f "$dll.$$.log"
 }
 
 # Batches of generated files that one compilation takes: their class names
