@@ -72,7 +72,13 @@ vim.cmd('edit ' .. vim.fn.fnameescape(path))
 local buf = vim.api.nvim_get_current_buf()
 local uri = vim.uri_from_bufnr(buf)
 check(vim.bo[buf].filetype == 'kavel', 'the buffer has the file type kavel', vim.bo[buf].filetype)
-check(vim.tbl_count(vim.lsp.buf_get_clients(buf)) == 1, 'one client is attached to the buffer')
+-- The client is the buffer's once it has been initialized.
+vim.wait(TIMEOUT, function() return vim.tbl_count(vim.lsp.buf_get_clients(buf)) > 0 end, 20)
+local clients = vim.lsp.buf_get_clients(buf)
+check(vim.tbl_count(clients) == 1, 'one client is attached to the buffer', tostring(vim.tbl_count(clients)))
+for _, client in pairs(clients) do
+  check(client.name == 'kavel' and client.initialized, 'it is kavel, initialized', client.name)
+end
 
 -- 1. The diagnostic over the token that does not fit.
 vim.wait(TIMEOUT, function() return #vim.diagnostic.get(buf) > 0 end, 20)
@@ -105,6 +111,7 @@ local hoverText = ''
 for _, response in pairs(hover or {}) do
   if response.result then hoverText = hoverText .. text(response.result.contents) end
 end
+say('hover on OkButton: ' .. hoverText:gsub('\n+', ' | '))
 check(hoverText:find('System.Windows.Forms.Button', 1, true) ~= nil, 'hover on OkButton names its type', hoverText)
 check(hasNumber(hoverText, 40) and hasNumber(hoverText, 56), 'hover gives its location 40, 56', hoverText)
 check(hasNumber(hoverText, 81) and hasNumber(hoverText, 33), 'hover gives its size 81 by 33', hoverText)
