@@ -72,6 +72,7 @@ vim.cmd('edit ' .. vim.fn.fnameescape(path))
 local buf = vim.api.nvim_get_current_buf()
 local uri = vim.uri_from_bufnr(buf)
 check(vim.bo[buf].filetype == 'kavel', 'the buffer has the file type kavel', vim.bo[buf].filetype)
+check(vim.bo[buf].omnifunc == 'v:lua.vim.lsp.omnifunc', 'completion is the client\'s omnifunc', vim.bo[buf].omnifunc)
 -- The client is the buffer's once it has been initialized.
 vim.wait(TIMEOUT, function() return vim.tbl_count(vim.lsp.buf_get_clients(buf)) > 0 end, 20)
 local clients = vim.lsp.buf_get_clients(buf)
