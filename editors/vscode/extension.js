@@ -6,7 +6,7 @@ const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const vscode = require('vscode');
-const { LanguageClient, TransportKind } = require('vscode-languageclient/node');
+const { LanguageClient } = require('vscode-languageclient/node');
 const { PreviewPanel } = require('./preview');
 const { resolveServer } = require('./server-path');
 
@@ -25,7 +25,9 @@ function serverOptions(context) {
         home: os.homedir(),
         exists: (p) => fs.existsSync(p),
     });
-    return { found, options: { command: found.command, args: ['--lsp'], transport: TransportKind.stdio } };
+    // No transport named: the client would add --stdio to the arguments for
+    // TransportKind.stdio. Without one it talks over the standard streams.
+    return { found, options: { command: found.command, args: ['--lsp'] } };
 }
 
 async function startClient(context) {
