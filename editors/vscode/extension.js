@@ -27,6 +27,18 @@ function serverOptions(context) {
     });
     // No transport named: the client would add --stdio to the arguments for
     // TransportKind.stdio. Without one it talks over the standard streams.
+    if (found.origin === 'bundled' && process.platform !== 'win32') {
+        // A package may lose the executable bit of the bundled binary.
+        try {
+            fs.accessSync(found.command, fs.constants.X_OK);
+        } catch (_) {
+            try {
+                fs.chmodSync(found.command, 0o755);
+            } catch (error) {
+                // Starting it says what is wrong.
+            }
+        }
+    }
     return { found, options: { command: found.command, args: ['--lsp'] } };
 }
 

@@ -11,9 +11,8 @@ const assert = require('node:assert/strict');
 const fs = require('fs');
 const path = require('path');
 const Module = require('module');
-const fake = require('./fake-vscode').create({
-    settings: { 'kavel.path': process.env.KAVEL_BINARY, 'kavel.preview.delay': 50 },
-});
+const os = require('os');
+const fake = require('./fake-vscode').create({ settings: { 'kavel.path': '', 'kavel.preview.delay': 50 } });
 
 const root = path.join(__dirname, '..');
 const resolve = Module._resolveFilename;
@@ -42,9 +41,14 @@ const text = (contents) => contents.map((c) => (typeof c === 'string' ? c : c.va
 
 test('the extension with its language client against kavel --lsp', async () => {
     assert.ok(process.env.KAVEL_BINARY && fs.existsSync(process.env.KAVEL_BINARY), 'KAVEL_BINARY names the kavel under test');
-    const context = { subscriptions: [], extensionPath: root, extensionUri: fake.api.Uri.file(root) };
+    // First the kavel bundled in the extension's bin/ folder: an extension
+    // folder of its own, with the kavel under test there.
+    const extensionPath = fs.mkdtempSync(path.join(os.tmpdir(), 'kavel-extension-'));
+    fs.mkdirSync(path.join(extensionPath, 'bin'));
+    fs.symlinkSync(process.env.KAVEL_BINARY, path.join(extensionPath, 'bin', 'kavel'));
+    const context = { subscriptions: [], extensionPath, extensionUri: fake.api.Uri.file(extensionPath) };
     await extension.activate(context);
-    assert.ok(fake.log.join('').includes(`Starting ${process.env.KAVEL_BINARY} --lsp (setting kavel.path)`), fake.log.join(''));
+    assert.ok(fake.log.join('').includes(`Starting ${extensionPath}/bin/kavel --lsp (bundled)`), fake.log.join(''));
     assert.deepEqual(fake.messages, [], 'no message to the user');
     assert.ok(fake.commands.has('kavel.showPreview'), 'the preview command is registered');
 
@@ -102,6 +106,17 @@ test('the extension with its language client against kavel --lsp', async () => {
         document, { tabSize: 4, insertSpaces: true }, token);
     assert.equal((again || []).length, 0);
 
+    // The setting kavel.path changed: the client starts again with that kavel,
+    // and the open form is the new server's too.
+    fake.configure('kavel.path', process.env.KAVEL_BINARY);
+    await until(() => fake.log.join('').includes(`Starting ${process.env.KAVEL_BINARY} --lsp (setting kavel.path)`), 'the restart');
+    const m = document.lineAt(6).text.indexOf('commandbutton') + 3;
+    fake.change(document, new fake.api.Range(6, m, 6, m + 1), '');
+    assert.match(document.lineAt(6).text, /^\s*comandbutton OkButton$/);
+    await until(() => (fake.diagnostics.get(uri) || []).length === 1, 'the diagnostic from the new server');
+    assert.equal(fake.diagnostics.get(uri)[0].message.includes("'comandbutton'"), true);
+    assert.deepEqual(fake.messages, [], 'no message to the user');
+
     await extension.deactivate();
     // The server has gone with the client (Linux: the children in /proc).
     const children = () => fs.readdirSync('/proc').filter((n) => /^[0-9]+$/.test(n)).filter((n) => {
@@ -116,4 +131,5 @@ test('the extension with its language client against kavel --lsp', async () => {
         await until(() => children().length === 0, 'the server to exit');
     }
     for (const s of context.subscriptions) s.dispose();
+    fs.rmSync(extensionPath, { recursive: true, force: true });
 });

@@ -259,6 +259,11 @@ function create({ settings = {}, workspaceFolders } = {}) {
             emitter('open').fire(document);
             return document;
         },
+        // A setting changed by the user.
+        configure(key, value) {
+            settings[key] = value;
+            emitter('configuration').fire({ affectsConfiguration: (section) => key === section || key.startsWith(section + '.') });
+        },
         change(document, range, text) {
             const change = document.edit(range, text);
             emitter('change').fire({ document, contentChanges: [change], reason: undefined });
