@@ -4,7 +4,6 @@
 
 const fs = require('fs');
 const os = require('os');
-const path = require('path');
 const vscode = require('vscode');
 const { LanguageClient } = require('vscode-languageclient/node');
 const { PreviewPanel } = require('./preview');
@@ -25,8 +24,6 @@ function serverOptions(context) {
         home: os.homedir(),
         exists: (p) => fs.existsSync(p),
     });
-    // No transport named: the client would add --stdio to the arguments for
-    // TransportKind.stdio. Without one it talks over the standard streams.
     if (found.origin === 'bundled' && process.platform !== 'win32') {
         // A package may lose the executable bit of the bundled binary.
         try {
@@ -39,6 +36,9 @@ function serverOptions(context) {
             }
         }
     }
+    // No transport named: for TransportKind.stdio the client would add
+    // --stdio to the arguments; without one it talks over the standard
+    // streams all the same.
     return { found, options: { command: found.command, args: ['--lsp'] } };
 }
 
@@ -56,9 +56,10 @@ async function startClient(context) {
     try {
         await client.start();
     } catch (error) {
-        const hint = found.origin === 'PATH'
-            ? 'Put kavel on the PATH or set "kavel.path".'
-            : `Check the setting "kavel.path" (${found.command}).`;
+        const hint = {
+            PATH: 'Put kavel on the PATH or set "kavel.path".',
+            bundled: `The bundled ${found.command} does not run here: set "kavel.path".`,
+        }[found.origin] || `Check the setting "kavel.path" (${found.command}).`;
         vscode.window.showErrorMessage(`Kavel: the language server did not start: ${error.message || error}. ${hint}`);
     }
     return client;

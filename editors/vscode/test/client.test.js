@@ -106,6 +106,22 @@ test('the extension with its language client against kavel --lsp', async () => {
         document, { tabSize: 4, insertSpaces: true }, token);
     assert.equal((again || []).length, 0);
 
+    // Kavel: Show Preview on the form: the panel gets the server's answer
+    // to kavel/preview, with the laid-out controls.
+    fake.api.window.activeTextEditor = { document, viewColumn: 1 };
+    await fake.commands.get('kavel.showPreview')();
+    assert.equal(fake.panels.length, 1);
+    const panel = fake.panels[0];
+    assert.equal(panel.viewType, 'kavel.preview');
+    assert.equal(panel.title, 'Preview demo.fms');
+    panel.receive({ type: 'ready' });
+    await until(() => panel.posted.some((m) => m.type === 'update'), 'the preview');
+    const update = panel.posted.find((m) => m.type === 'update');
+    assert.equal(update.ok, true);
+    const button = update.description.controls.find((c) => c.name === 'OkButton');
+    assert.deepEqual([button.line, button.column], [7, document.lineAt(6).text.indexOf('OkButton') + 1],
+        'the control is placed where its name stands in the formatted text');
+
     // The setting kavel.path changed: the client starts again with that kavel,
     // and the open form is the new server's too.
     fake.configure('kavel.path', process.env.KAVEL_BINARY);

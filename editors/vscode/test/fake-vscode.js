@@ -168,6 +168,7 @@ function create({ settings = {}, workspaceFolders } = {}) {
         warn: (t) => log.push(t + '\n'), error: (t) => log.push(String(t) + '\n'),
         onDidChangeLogLevel: emitter('logLevel').event, logLevel: 2,
     });
+    const panels = [];
     const messages = [];
     const message = (kind) => (text) => { messages.push([kind, text]); return Promise.resolve(undefined); };
     const api = {
@@ -229,7 +230,24 @@ function create({ settings = {}, workspaceFolders } = {}) {
             withProgress: (options, task) => task({ report: () => {} }, new CancellationTokenSource().token),
             onDidChangeActiveTextEditor: emitter('activeEditor').event,
             onDidChangeVisibleTextEditors: emitter('visibleEditors').event,
-            createWebviewPanel: () => { throw new Error('no webviews in the stand-in'); },
+            // A panel that keeps what the extension posts to it; the test
+            // answers for its page with panel.receive(message).
+            createWebviewPanel: (viewType, title, showOptions, options) => {
+                const received = new EventEmitter();
+                const panel = {
+                    viewType, title, showOptions, options, posted: [],
+                    webview: {
+                        html: '', cspSource: 'vscode-webview:',
+                        asWebviewUri: (uri) => uri,
+                        postMessage: (m) => { panel.posted.push(m); return Promise.resolve(true); },
+                        onDidReceiveMessage: received.event,
+                    },
+                    receive: (m) => received.fire(m),
+                    reveal: () => {}, onDidDispose: emitter('panelDispose').event, dispose: () => emitter('panelDispose').fire(),
+                };
+                panels.push(panel);
+                return panel;
+            },
             showTextDocument: () => Promise.resolve(undefined),
         },
         languages,
@@ -252,6 +270,7 @@ function create({ settings = {}, workspaceFolders } = {}) {
         commands,
         log,
         messages,
+        panels,
         // A document opened in the editor, as VS Code tells the extensions.
         open(file, languageId, text) {
             const document = textDocument(Uri.file(file), languageId, text);
