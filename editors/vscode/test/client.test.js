@@ -83,6 +83,17 @@ test('the extension with its language client against kavel --lsp', async () => {
     assert.deepEqual(items.map((i) => (typeof i.label === 'string' ? i.label : i.label.label)).sort(), ['large', 'medium', 'small']);
     fake.change(document, new fake.api.Range(11, 8, 11, 8), 'medium');
 
+    // On a new line after OkButton's end, the next object: the client takes
+    // snippets, so an object keyword brings its block, attributes in order.
+    fake.change(document, new fake.api.Range(9, 0, 9, 0), '\n');
+    const objects = await provider('CompletionItemProvider').provideCompletionItems(
+        document, new fake.api.Position(9, 0), token, { triggerKind: 0 });
+    const snippet = (Array.isArray(objects) ? objects : objects.items).find((i) => i.label === 'commandbutton');
+    assert.ok(snippet, 'commandbutton is offered after an end in a section');
+    assert.ok(snippet.insertText instanceof fake.api.SnippetString, 'as a snippet');
+    assert.match(snippet.insertText.value, /^commandbutton \$\{?1[^\n]*\n\s*caption = [^\n]*\n\s*end/);
+    fake.change(document, new fake.api.Range(9, 0, 10, 0), '');
+
     // The outline: the form, its three sections, their controls.
     const symbols = await provider('DocumentSymbolProvider').provideDocumentSymbols(document, token);
     assert.equal(symbols.length, 1);
