@@ -158,6 +158,7 @@ private:
     X(OptionNeedsFile, 2, 1, Error, Err, "kavel: {t}" KAVEL_CLASSIC_USAGE, "option '{0}' needs a file name") \
     X(OptionNeedsValue, 2, 1, Error, Err, "kavel: {t}" KAVEL_CLASSIC_USAGE, "option '{0}' needs a value: {1}") \
     X(OptionBadValue, 2, 1, Error, Err, "kavel: {t}" KAVEL_CLASSIC_USAGE, "option '{0}' takes {1}, not '{2}'") \
+    X(OptionOnlyWith, 2, 1, Error, Err, "kavel: {t}" KAVEL_CLASSIC_USAGE, "option '{0}' is given only with '{1}'") \
     X(Extension, 3, 2, Error, Err, "Usage: kavel *.fms",                                                   \
       "'{0}' is not a source file: the name must end in .fms or .txt, or have no period")                  \
     X(Periods, 4, 3, Error, Err, "Multiple periods in file name is not legal",                             \

@@ -15,3 +15,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# The JSON library of the language server is header-only: the build
+# machine's (Debian's nlohmann-json3-dev), on an include path of its own
+# rather than all of /usr/include.
+set(KAVEL_JSON_HEADERS /usr/include/nlohmann CACHE PATH "The nlohmann folder of nlohmann-json3-dev")

@@ -60,6 +60,9 @@ struct Options {
     bool emitVb = true;          // what to write: --emit=vb,json
     bool emitJson = false;
     std::string output;          // -o FILE; empty: beside the source
+    bool lsp = false;            // --lsp: serve the Language Server Protocol on the standard streams
+    bool formatSource = false;   // --format: the source in its canonical layout on standard output
+    bool formatCheck = false;    // --check (with --format): status 1 when it is not in that layout
     std::vector<std::string> sources;
     // Why the command line is refused: no refusal while `refused` is false.
     bool refused = false;

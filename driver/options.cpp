@@ -59,6 +59,12 @@ Options parseOptions(int argc, char** argv)
             o.version = true;
         } else if (word == "--strict") {
             o.compile.strict = true;
+        } else if (word == "--lsp") {
+            o.lsp = true;
+        } else if (word == "--format") {
+            o.formatSource = true;
+        } else if (word == "--check") {
+            o.formatCheck = true;
         } else if (word == "-q" || word == "--quiet") {
             o.quiet = true;
         } else if (word == "-o" || word == "--output") {
@@ -107,6 +113,8 @@ Options parseOptions(int argc, char** argv)
             refuse(Diag::UnknownOption, {word});
         }
     }
+    if (o.formatCheck && !o.formatSource)
+        refuse(Diag::OptionOnlyWith, {"--check", "--format"});
     if (!o.refused && o.given && o.sources.size() > 1)
         refuse(Diag::TwoSources, {o.sources[0], o.sources[1]});
     return o;
@@ -134,13 +142,21 @@ void writeHelp()
         "  --emit=KINDS             what to write, a comma-separated list: vb (the\n"
         "                           class, the default), json (a description of the\n"
         "                           laid-out form, beside the class as NAME.json)\n"
+        "  --format                 write the source in its canonical layout to\n"
+        "                           standard output instead of compiling it\n"
+        "  --check                  with --format: write nothing, exit with status 1\n"
+        "                           when the source is not in its canonical layout\n"
+        "  --lsp                    serve the Language Server Protocol on standard\n"
+        "                           input and output, for editors\n"
         "  -h, --help               this text\n"
         "  --version                the version\n"
         "With any option, the source may be any path; its file name keeps the rules.\n"
         "\n"
         "Exit status: 0 compiled; 1 command line or output file; 2 source name or\n"
         "source file; 3 more than one period in the file name; 4 error in the source;\n"
-        "99 the form is larger than 1024 by 768 pixels.\n",
+        "99 the form is larger than 1024 by 768 pixels. With --format: 0 formatted\n"
+        "(or in its layout with --check); 1 not in its layout; 2 the file cannot be\n"
+        "read; 4 the source does not parse as a whole form (written as it is).\n",
         stdout);
 }
 

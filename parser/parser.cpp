@@ -234,3 +234,83 @@ void Parser::expand(const ParseStackEntry& entry)
     for (int i = rhs.start + rhs.length - 1; i >= rhs.start; --i)
         parseStack_.push_back(ParseStackEntry{prodrhs[i].kind, prodrhs[i].symbol});
 }
+
+namespace {
+
+// Whether the table, from this stack, takes `token` as the next input:
+// nonterminals are expanded for it and actions passed over until a terminal
+// is on top, which must be the token.
+bool takes(std::vector<ParseStackEntry> stack, int token)
+{
+    while (!stack.empty()) {
+        const ParseStackEntry top = stack.back();
+        stack.pop_back();
+        if (top.kind == KindAction)
+            continue;
+        if (top.kind == KindTerminal)
+            return top.symbol == token;
+        const int production = rowOfTable(top.symbol)[static_cast<std::size_t>(token)];
+        if (production == 0)
+            return false;
+        const ProdIndexEntry& rhs = prodindex[static_cast<std::size_t>(production)];
+        for (int i = rhs.start + rhs.length - 1; i >= rhs.start; --i)
+            stack.push_back(ParseStackEntry{prodrhs[i].kind, prodrhs[i].symbol});
+    }
+    return false;
+}
+
+}  // namespace
+
+void Parser::probe(Probe& result)
+{
+    parseStack_.push_back(ParseStackEntry{KindNonterminal, NTForm});
+    while (!parseStack_.empty()) {
+        if (currentToken_ == TokEndOfInput) {
+            result.endReached = true;
+            for (int token = 0; token < ColumnCount; ++token)
+                if (token != TokEndOfInput && token != TokError && takes(parseStack_, token))
+                    result.accepted.push_back(token);
+            return;
+        }
+        const ParseStackEntry entry = parseStack_.back();
+        parseStack_.pop_back();
+        if (entry.kind == KindAction)
+            continue;
+        if (entry.kind == KindTerminal) {
+            if (currentToken_ != entry.symbol) {
+                result.stopOffset = token_.offset;
+                return;
+            }
+            advance();
+            continue;
+        }
+        const int production = rowOfTable(entry.symbol)[static_cast<std::size_t>(currentToken_)];
+        if (production == 0) {
+            result.stopOffset = token_.offset;
+            return;
+        }
+        const ProdIndexEntry& rhs = prodindex[static_cast<std::size_t>(production)];
+        for (int i = rhs.start + rhs.length - 1; i >= rhs.start; --i)
+            parseStack_.push_back(ParseStackEntry{prodrhs[i].kind, prodrhs[i].symbol});
+    }
+    result.complete = true;
+}
+
+SyntaxProbe probeSyntax(const SourceBuffer& source)
+{
+    SyntaxProbe result;
+    CollectingConsumer quiet;
+    DiagnosticEngine engine(quiet, &source);
+    SymbolTable symtab;
+    Form form;
+    const CompileOptions options;
+    FormBuilder builder(form, symtab, engine, options);
+    try {
+        Parser parser(source, symtab, engine, builder);
+        parser.probe(result);
+    } catch (const Refusal&) {
+        // A full symbol table: the syntax goes no further.
+        result = SyntaxProbe{};
+    }
+    return result;
+}

@@ -161,6 +161,11 @@ public:
     // or every token with an entry in the nonterminal's row, in code order.
     static std::vector<int> expectedTokens(const ParseStackEntry& entry);
 
+    // The syntax alone, for an editor: runs the stack machine without the
+    // actions until the input ends or a token does not fit (see SyntaxProbe).
+    struct Probe;
+    void probe(Probe& result);
+
 private:
     void advance();
     std::string syntaxText(const ParseStackEntry& entry) const;
@@ -177,6 +182,18 @@ private:
     Matched matched_;
     std::vector<ParseStackEntry> parseStack_;
 };
+
+// What the syntax alone makes of a source (or of the text before a cursor).
+struct Parser::Probe {
+    bool complete = false;          // the whole form parsed
+    bool endReached = false;        // the input ended inside the form: a prefix of one
+    std::vector<int> accepted;      // then, the tokens the table takes next, in code order
+    std::size_t stopOffset = NoOffset;   // otherwise, where the token that did not fit stands
+};
+using SyntaxProbe = Parser::Probe;
+// Parses `source` with the grammar only: no action runs, so no check of the
+// form's meaning or layout refuses it.
+SyntaxProbe probeSyntax(const SourceBuffer& source);
 
 // Edits (insertions, deletions, substitutions, swaps of neighbours) between two words.
 int editDistance(const std::string& a, const std::string& b);

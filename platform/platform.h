@@ -67,6 +67,12 @@ void releaseBefore(const FileContents& contents, std::size_t offset);
 // for a folder (which the C library's fopen opens for reading on POSIX).
 bool probe(const char* path);
 
+// A message channel over the standard streams (a language server): standard
+// input as a handle for readSome, and standard output switched to bytes, so
+// that a '\n' is written as it is (no CR LF on Windows).
+FileHandle standardInput();
+void binaryStandardOutput();
+
 // True when standard output is a terminal (a console on Windows).
 bool stdoutIsTerminal();
 

@@ -34,6 +34,10 @@ bool isFolder(const char* path)
 
 bool stdoutIsTerminal() { return ::isatty(STDOUT_FILENO) == 1; }
 
+FileHandle standardInput() { return STDIN_FILENO; }
+
+void binaryStandardOutput() {}
+
 long long readSome(FileHandle file, char* buffer, std::size_t size)
 {
     for (;;) {

@@ -17,6 +17,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <io.h>
 #include <string>
 
@@ -83,6 +84,14 @@ FileHandle openForReading(const char* path)
 bool isFolder(const char* path) { return isFolder(::GetFileAttributesA(path)); }
 
 bool stdoutIsTerminal() { return ::_isatty(::_fileno(stdout)) != 0; }
+
+FileHandle standardInput() { return reinterpret_cast<FileHandle>(::GetStdHandle(STD_INPUT_HANDLE)); }
+
+void binaryStandardOutput()
+{
+    std::fflush(stdout);
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+}
 
 long long readSome(FileHandle file, char* buffer, std::size_t size)
 {
