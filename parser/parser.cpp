@@ -303,8 +303,7 @@ SyntaxProbe probeSyntax(const SourceBuffer& source)
     DiagnosticEngine engine(quiet, &source);
     SymbolTable symtab;
     Form form;
-    const CompileOptions options;
-    FormBuilder builder(form, symtab, engine, options);
+    FormBuilder builder(form, symtab, engine);
     try {
         Parser parser(source, symtab, engine, builder);
         parser.probe(result);
