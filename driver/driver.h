@@ -57,8 +57,9 @@ struct Options {
     bool quiet = false;
     DiagnosticsFormat format = DiagnosticsFormat::Classic;
     CompileOptions compile;
-    bool emitVb = true;          // what to write: --emit=vb,json
+    bool emitVb = true;          // what to write: --emit=vb,json,svg
     bool emitJson = false;
+    bool emitSvg = false;
     std::string output;          // -o FILE; empty: beside the source
     std::vector<std::string> sources;
     // Why the command line is refused: no refusal while `refused` is false.
