@@ -25,6 +25,7 @@ constexpr const char* ListBorder = "#828790";
 constexpr const char* GlyphBorder = "#333333";   // check boxes and option buttons
 constexpr const char* FrameLine = "#DCDCDC";
 constexpr const char* Arrow = "#606060";
+constexpr const char* DisabledArrow = "#BFBFBF";
 constexpr const char* Thumb = "#CDCDCD";
 constexpr const char* TextColour = "#000000";
 constexpr const char* WarningColour = "#E0001B";
@@ -241,6 +242,25 @@ private:
         out_ += d;
         out_ += "\"/>";
     }
+    // A solid triangle pointing left, right, up or down, centred on (cx, cy):
+    // a scroll bar's arrow.
+    void triangle(int cx, int cy, char way, const char* colour)
+    {
+        char d[96];
+        if (way == 'l')
+            std::snprintf(d, sizeof d, "M%d %dl4 -4v8z", cx - 2, cy);
+        else if (way == 'r')
+            std::snprintf(d, sizeof d, "M%d %dl-4 -4v8z", cx + 2, cy);
+        else if (way == 'u')
+            std::snprintf(d, sizeof d, "M%d %dl-4 4h8z", cx, cy - 2);
+        else
+            std::snprintf(d, sizeof d, "M%d %dl-4 -4h8z", cx, cy + 2);
+        out_ += "<path shape-rendering=\"geometricPrecision\" fill=\"";
+        out_ += colour;
+        out_ += "\" d=\"";
+        out_ += d;
+        out_ += "\"/>";
+    }
     void text(int x, int baseline, std::string_view t, const char* anchor = nullptr)
     {
         if (t.empty())
@@ -297,10 +317,12 @@ private:
 void SvgWriter::open(const Control& c, const Rect& r, bool clipped)
 {
     const SourcePlace place = source_.placeOf(c.at.offset);
-    std::string id;
+    const int id = clips_;
     if (clipped) {
-        id = "k" + std::to_string(clips_++);
-        out_ += "<clipPath id=\"" + id + "\"><rect x=\"";
+        ++clips_;
+        out_ += "<clipPath id=\"k";
+        num(id);
+        out_ += "\"><rect x=\"";
         num(r.left);
         out_ += "\" y=\"";
         num(r.top);
@@ -319,8 +341,11 @@ void SvgWriter::open(const Control& c, const Rect& r, bool clipped)
     out_ += "\" data-column=\"";
     num(place.column);
     out_ += '"';
-    if (clipped)
-        out_ += " clip-path=\"url(#" + id + ")\"";
+    if (clipped) {
+        out_ += " clip-path=\"url(#k";
+        num(id);
+        out_ += ")\"";
+    }
     out_ += "><title>";
     out_ += controlKindNames[c.kind];
     out_ += ' ';
@@ -343,6 +368,7 @@ void SvgWriter::drawButton(const Control& c)
 void SvgWriter::drawGlyphControl(const Control& c, bool round)
 {
     const int gy = c.top + (c.height - GlyphSize) / 2;
+    rect(c.left, c.top, c.width, c.height, FormBack);
     if (round) {
         out_ += "<circle shape-rendering=\"geometricPrecision\" cx=\"";
         num(c.left);
@@ -389,6 +415,7 @@ void SvgWriter::drawFrame(const Control& c)
 {
     const std::string caption = shown(c);
     const int lineTop = c.top + LineHeight / 2;
+    rect(c.left, c.top, c.width, c.height, FormBack);
     box(c.left, lineTop, c.width, c.height - LineHeight / 2, "none", FrameLine);
     if (!caption.empty()) {
         rect(c.left + 6, c.top, textWidth(caption) + 4, LineHeight, FormBack);
@@ -410,16 +437,20 @@ void SvgWriter::drawScrollBar(const Control& c)
     const int track = length - 2 * arrow;
     const long long range = static_cast<long long>(s.maximum) - s.minimum + 1;
     const long long page = std::max(s.largeChange, 1);
-    // Arrows.
+    // Nothing to scroll: Windows greys the arrows and draws no thumb.
+    const bool scrolls = page < range;
+    const char* arrowColour = scrolls ? Arrow : DisabledArrow;
+    // The arrows, in the middle of their squares.
+    const int across = thick / 2 + thick % 2;   // 17 pixels: the ninth
     if (h) {
-        chevron(c.left + arrow / 2, c.top + thick / 2, 'l', Arrow);
-        chevron(c.left + c.width - arrow + arrow / 2, c.top + thick / 2, 'r', Arrow);
+        triangle(c.left + arrow / 2 + arrow % 2, c.top + across, 'l', arrowColour);
+        triangle(c.left + c.width - arrow / 2 - arrow % 2, c.top + across, 'r', arrowColour);
     } else {
-        chevron(c.left + thick / 2, c.top + arrow / 2, 'u', Arrow);
-        chevron(c.left + thick / 2, c.top + c.height - arrow + arrow / 2, 'd', Arrow);
+        triangle(c.left + across, c.top + arrow / 2 + arrow % 2, 'u', arrowColour);
+        triangle(c.left + across, c.top + c.height - arrow / 2 - arrow % 2, 'd', arrowColour);
     }
-    if (track < MinimumThumb || page >= range)
-        return;   // no room for a thumb, or nothing to scroll: Windows draws none
+    if (track < MinimumThumb || !scrolls)
+        return;
     int thumb = static_cast<int>(track * page / range);
     thumb = std::max(thumb, MinimumThumb);
     const long long reach = range - page;   // the values past Minimum the thumb can stand at
@@ -443,7 +474,8 @@ void SvgWriter::control(const Control& c)
     case KindTextBox:
         box(c.left, c.top, c.width, c.height, "#FFFFFF", FieldBorder);
         break;
-    case KindLabel:
+    case KindLabel:   // a label paints its parent's colour behind its text
+        rect(c.left, c.top, c.width, c.height, FormBack);
         lines(shown(c), c.left + 1, c.top, c.width - 1, c.height, false, false);
         break;
     case KindCheckBox:
@@ -480,8 +512,8 @@ void SvgWriter::control(const Control& c)
             out_ += ' ';
             num(c.top);
             out_ += ")\">\n";
-            for (const auto& o : c.options)
-                control(*o);
+            for (auto o = c.options.rbegin(); o != c.options.rend(); ++o)
+                control(**o);
             out_ += "</g>";
         }
         break;
@@ -576,10 +608,15 @@ std::string SvgWriter::draw(const std::vector<Diagnostic>& warnings)
     out_ += "\">\n";
     rect(0, 0, width, form_.clientHeight, FormBack);
     out_ += '\n';
-    walkControls(form_, [this](const Control& c) {
-        if (c.kind != KindOptionButton)   // drawn inside their frame
-            control(c);
+    // The first control of the form's list is the top of its z-order, so
+    // the list is drawn from its end; option buttons are drawn in their frame.
+    std::vector<const Control*> formLevel;
+    walkControls(form_, [&formLevel](const Control& c) {
+        if (c.kind != KindOptionButton)
+            formLevel.push_back(&c);
     });
+    for (auto c = formLevel.rbegin(); c != formLevel.rend(); ++c)
+        control(**c);
     out_ += "</g>\n";
     if (!timers.empty())
         tray(timers, form_.clientHeight, perLine);
