@@ -10,6 +10,7 @@
 // drawn inside its frame, in the frame's coordinates. The layout warnings
 // given are outlined over the controls they name.
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 
 #include "codegen/codegen.h"
@@ -49,6 +50,16 @@ void escape(std::string_view text, std::string& out)
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     const auto* end = p + text.size();
     while (p < end) {
+        // A run of printable ASCII that needs no reference, whole.
+        const auto* plain = p;
+        while (plain < end && *plain >= 0x20 && *plain < 0x80 && *plain != '&' && *plain != '<' && *plain != '>' &&
+               *plain != '"' && *plain != '\'')
+            ++plain;
+        if (plain > p) {
+            out.append(reinterpret_cast<const char*>(p), static_cast<std::size_t>(plain - p));
+            p = plain;
+            continue;
+        }
         const unsigned char b = *p;
         if (b < 0x80) {
             switch (b) {
@@ -169,14 +180,21 @@ public:
     SvgWriter(const Form& form, const SourceBuffer& source) : form_(form), source_(source)
     {
         reading_ = textReading(formTexts(form));
-        out_.reserve(4096);
+        std::size_t controls = 0;
+        walkControls(form, [&controls](const Control&) { ++controls; });
+        out_.reserve(1024 + 400 * controls);
     }
 
     std::string draw(const std::vector<Diagnostic>& warnings);
 
 private:
     // Numbers and shapes.
-    void num(int v) { out_ += std::to_string(v); }
+    void num(int v)
+    {
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, v).ptr;
+        out_.append(digits, end);
+    }
     void half(int v)   // v + 0.5: the middle of a pixel, where a 1-pixel line is sharp
     {
         if (v < 0 && v > -1)
