@@ -469,11 +469,13 @@ void SvgWriter::drawScrollBar(const Control& c)
     }
     if (track < MinimumThumb || !scrolls)
         return;
-    int thumb = static_cast<int>(track * page / range);
+    // Windows divides with MulDiv, which rounds to the nearest.
+    auto mulDiv = [](long long a, long long b, long long c) { return static_cast<int>((a * b + c / 2) / c); };
+    int thumb = mulDiv(track, page, range);
     thumb = std::max(thumb, MinimumThumb);
     const long long reach = range - page;   // the values past Minimum the thumb can stand at
     long long at = std::clamp(static_cast<long long>(s.value) - s.minimum, 0LL, reach);
-    const int offset = reach > 0 ? static_cast<int>((track - thumb) * at / reach) : 0;
+    const int offset = reach > 0 ? mulDiv(track - thumb, at, reach) : 0;
     if (h)
         rect(c.left + arrow + offset, c.top + 1, thumb, thick - 2, Thumb);
     else
