@@ -21,6 +21,13 @@
 // raise Paint, and a list box of 4 pixels or less has no client area to
 // paint. Visible sibling controls that overlap are reported, not failed.
 //
+// Where kavel's description of the form (NAME.json) stands beside the .vb,
+// it must give every control the runtime's Bounds (with the same allowances
+// for Mono) and the form the runtime's ClientSize; where its picture
+// (NAME.svg) stands there too, every visible control must be drawn, clipped
+// to the runtime's Bounds (an option button's relative to its frame), no
+// hidden one drawn, and its client area must be the runtime's.
+//
 // Standard output: per failing form a line "FAIL LABEL" and one indented line
 // per fault; per overlap "overlap LABEL: A and B"; and a summary line.
 // Exit status: 0 every form passed, 1 a form failed, 2 bad usage.
@@ -35,6 +42,7 @@ using System.Text;
 using System.Text.RegularExpressions;
 using System.Threading;
 using System.Windows.Forms;
+using System.Xml;
 
 // What the generated lines and the source say a form should look like.
 class Expectation
@@ -50,6 +58,12 @@ class Expectation
     // label under the label's name), as the source's characters.
     public string FormText;
     public Dictionary<string, string> Texts = new Dictionary<string, string>();
+    // What kavel's description and picture beside the .vb say, by lower-case
+    // field name; null where there is none.
+    public Size? DescribedClientSize;
+    public Dictionary<string, Rectangle> Described;
+    public Size? DrawnClientSize;
+    public Dictionary<string, Rectangle> Drawn;
 
     static readonly Regex classLine = new Regex(@"^Public Class (\S+)\s*$");
     // Both the "Point(a, b)" and the narrow "Point(a,b)" forms.
@@ -96,7 +110,56 @@ class Expectation
                 if (declared[i].Value == "System.Windows.Forms.TextBox") labels[declared[i].Key] = declared[i + 1].Key;
             ReadTexts(words, labels, e);
         }
+        string description = Path.ChangeExtension(vbPath, ".json");
+        if (File.Exists(description)) ReadDescription(description, Path.ChangeExtension(vbPath, ".svg"), e);
         return e;
+    }
+
+    // The description's client size and rectangles, and those of the picture.
+    static void ReadDescription(string jsonPath, string svgPath, Expectation e)
+    {
+        var root = (Dictionary<string, object>)Json.Parse(File.ReadAllText(jsonPath, Encoding.UTF8));
+        var form = (Dictionary<string, object>)root["form"];
+        var client = (Dictionary<string, object>)form["clientSize"];
+        e.DescribedClientSize = new Size(Json.Int(client["width"]), Json.Int(client["height"]));
+        e.Described = new Dictionary<string, Rectangle>();
+        var fieldOf = new Dictionary<string, string>();   // the name as written to the field
+        foreach (object item in (List<object>)root["controls"]) {
+            var c = (Dictionary<string, object>)item;
+            string field = (string)c["field"];
+            fieldOf[(string)c["name"]] = field;
+            if (!c.ContainsKey("location")) continue;   // a timer
+            var at = (Dictionary<string, object>)c["location"];
+            var size = (Dictionary<string, object>)c["size"];
+            e.Described[field] = new Rectangle(Json.Int(at["x"]), Json.Int(at["y"]),
+                                               Json.Int(size["width"]), Json.Int(size["height"]));
+        }
+        if (!File.Exists(svgPath)) return;
+        var svg = new XmlDocument { XmlResolver = null };
+        svg.Load(svgPath);
+        var ns = new XmlNamespaceManager(svg.NameTable);
+        ns.AddNamespace("s", "http://www.w3.org/2000/svg");
+        var clips = new Dictionary<string, Rectangle>();
+        foreach (XmlElement clip in svg.SelectNodes("//s:clipPath", ns)) {
+            var r = (XmlElement)clip.SelectSingleNode("s:rect", ns);
+            if (r == null) continue;
+            Func<string, int> number = name => r.HasAttribute(name) ? int.Parse(r.GetAttribute(name)) : 0;
+            clips[clip.GetAttribute("id")] =
+                new Rectangle(number("x"), number("y"), number("width"), number("height"));
+        }
+        e.Drawn = new Dictionary<string, Rectangle>();
+        foreach (XmlElement g in svg.SelectNodes("//s:g[@data-name]", ns)) {
+            string field, clip = g.GetAttribute("clip-path");
+            Rectangle r;
+            if (clip.StartsWith("url(#") && clips.TryGetValue(clip.Substring(5, clip.Length - 6), out r) &&
+                fieldOf.TryGetValue(g.GetAttribute("data-name"), out field))
+                e.Drawn[field] = r;
+        }
+        var area = (XmlElement)svg.SelectSingleNode("//s:g[@data-client-area]", ns);
+        if (area != null) {
+            string[] wh = area.GetAttribute("data-client-area").Split('x');
+            e.DrawnClientSize = new Size(int.Parse(wh[0]), int.Parse(wh[1]));
+        }
     }
 
     // The words of a source. Its words are case-insensitive, an apostrophe
@@ -191,6 +254,102 @@ class Expectation
                     hidden.Add(name);
         }
         return hidden;
+    }
+}
+
+// Just enough JSON for kavel's description: objects, arrays, strings,
+// numbers, true, false and null.
+static class Json
+{
+    public static object Parse(string text)
+    {
+        int at = 0;
+        object value = Value(text, ref at);
+        Blanks(text, ref at);
+        if (at != text.Length) throw new FormatException("JSON: text after the value at " + at);
+        return value;
+    }
+
+    public static int Int(object number) { return (int)(double)number; }
+
+    static void Blanks(string t, ref int at)
+    {
+        while (at < t.Length && (t[at] == ' ' || t[at] == '\t' || t[at] == '\n' || t[at] == '\r')) ++at;
+    }
+
+    static object Value(string t, ref int at)
+    {
+        Blanks(t, ref at);
+        if (at >= t.Length) throw new FormatException("JSON: the text ends where a value is due");
+        char c = t[at];
+        if (c == '{') {
+            var o = new Dictionary<string, object>();
+            ++at;
+            Blanks(t, ref at);
+            if (t[at] == '}') { ++at; return o; }
+            for (;;) {
+                Blanks(t, ref at);
+                string key = String(t, ref at);
+                Blanks(t, ref at);
+                Expect(t, ref at, ':');
+                o[key] = Value(t, ref at);
+                Blanks(t, ref at);
+                if (t[at] == ',') { ++at; continue; }
+                Expect(t, ref at, '}');
+                return o;
+            }
+        }
+        if (c == '[') {
+            var a = new List<object>();
+            ++at;
+            Blanks(t, ref at);
+            if (t[at] == ']') { ++at; return a; }
+            for (;;) {
+                a.Add(Value(t, ref at));
+                Blanks(t, ref at);
+                if (t[at] == ',') { ++at; continue; }
+                Expect(t, ref at, ']');
+                return a;
+            }
+        }
+        if (c == '"') return String(t, ref at);
+        foreach (string word in new[] { "true", "false", "null" })
+            if (string.CompareOrdinal(t, at, word, 0, word.Length) == 0) {
+                at += word.Length;
+                return word == "null" ? null : (object)(word == "true");
+            }
+        int start = at;
+        while (at < t.Length && "+-0123456789.eE".IndexOf(t[at]) >= 0) ++at;
+        if (at == start) throw new FormatException("JSON: unexpected '" + c + "' at " + at);
+        return double.Parse(t.Substring(start, at - start), System.Globalization.CultureInfo.InvariantCulture);
+    }
+
+    static void Expect(string t, ref int at, char c)
+    {
+        if (at >= t.Length || t[at] != c) throw new FormatException("JSON: '" + c + "' expected at " + at);
+        ++at;
+    }
+
+    static string String(string t, ref int at)
+    {
+        Expect(t, ref at, '"');
+        var s = new StringBuilder();
+        while (t[at] != '"') {
+            char c = t[at++];
+            if (c != '\\') { s.Append(c); continue; }
+            char e = t[at++];
+            switch (e) {
+            case 'n': s.Append('\n'); break;
+            case 't': s.Append('\t'); break;
+            case 'r': s.Append('\r'); break;
+            case 'b': s.Append('\b'); break;
+            case 'f': s.Append('\f'); break;
+            case 'u': s.Append((char)Convert.ToInt32(t.Substring(at, 4), 16)); at += 4; break;
+            default: s.Append(e); break;
+            }
+        }
+        ++at;
+        return s.ToString();
     }
 }
 
@@ -439,6 +598,38 @@ static class FormsOpen
         }
         foreach (string name in want.Locations.Keys)
             if (!seen.Contains(name)) o.Faults.Add(name + ": has a Location line but no control of that name");
+
+        // kavel's description and picture, against the runtime.
+        if (want.Described != null) {
+            Size client = want.DescribedClientSize.Value;
+            if (client.Height < 1) client.Height = 1;
+            if (form.ClientSize != client)
+                o.Faults.Add("form ClientSize " + Show(form.ClientSize) + ", the description says " +
+                             Show(want.DescribedClientSize.Value));
+            if (want.Drawn != null && want.DrawnClientSize != want.DescribedClientSize)
+                o.Faults.Add("the picture's client area is " +
+                             (want.DrawnClientSize == null ? "missing" : Show(want.DrawnClientSize.Value)) +
+                             ", the description's " + Show(want.DescribedClientSize.Value));
+            foreach (var c in controls) {
+                Rectangle described, drawn;
+                if (!want.Described.TryGetValue(c.Key, out described)) {
+                    o.Faults.Add(c.Key + ": not in the description");
+                    continue;
+                }
+                Rectangle expected = described;
+                if (expected.Height < 1) expected.Height = 1;
+                var box = c.Value as TextBox;
+                if (box != null && box.Multiline && expected.Height < 20) expected.Height = 20;
+                if (c.Value.Bounds != expected)
+                    o.Faults.Add(c.Key + ": Bounds " + Show(c.Value.Bounds) + ", the description says " + Show(described));
+                if (want.Drawn == null) continue;
+                bool isDrawn = want.Drawn.TryGetValue(c.Key, out drawn);
+                if (!c.Value.Visible && isDrawn) o.Faults.Add(c.Key + ": hidden, but drawn in the picture");
+                if (c.Value.Visible && !isDrawn) o.Faults.Add(c.Key + ": not drawn in the picture");
+                if (c.Value.Visible && isDrawn && drawn != described)
+                    o.Faults.Add(c.Key + ": drawn at " + Show(drawn) + ", the description says " + Show(described));
+            }
+        }
 
         // Visibility, as the source asks.
         foreach (var c in controls) {
