@@ -197,9 +197,12 @@ private:
     }
     void half(int v)   // v + 0.5: the middle of a pixel, where a 1-pixel line is sharp
     {
-        if (v < 0 && v > -1)
-            out_ += "-";
-        num(v);
+        if (v < 0) {   // -0.5, -1.5, ...
+            out_ += '-';
+            num(-v - 1);
+        } else {
+            num(v);
+        }
         out_ += ".5";
     }
     void rect(int x, int y, int w, int h, const char* fill, const char* extra = "")

@@ -1,8 +1,10 @@
 // The layout warnings on forms made by hand, where the layout itself cannot
 // make the case: touching edges, hidden and empty controls, option buttons of
-// one frame and of two, and controls past each edge of the client area.
+// one frame and of two, and controls past each edge of the client area; and
+// their outlines in the picture.
 #include <gtest/gtest.h>
 
+#include "codegen/codegen.h"
 #include "form/form.h"
 
 namespace {
@@ -125,6 +127,36 @@ TEST(LayoutWarnings, AnOptionButtonOutsideIsPlacedByItsFrame)
     EXPECT_EQ(w[1].control, p);
     EXPECT_EQ(diagnosticOf(w[1], f).text,
               "optionbutton 'p' at 260,180 size 81x33 reaches outside the client area of 312x213");
+}
+
+TEST(LayoutWarnings, ThePictureOutlinesTheWarningsGiven)
+{
+    Form f = formOf(312, 213);
+    auto& list = f.sections[0].controls;
+    add(list, KindCommandButton, "a", 40, 40, 81, 33, 0);
+    add(list, KindCommandButton, "b", 100, 60, 81, 33, 2);   // overlaps a
+    add(list, KindCommandButton, "c", -3, 150, 81, 33, 4);   // past the left edge
+    const SourceBuffer source("hand.fms", "a\nb\nc\n");
+    std::vector<Diagnostic> warnings;
+    for (const LayoutWarning& w : layoutWarnings(f))
+        warnings.push_back(diagnosticOf(w, f));
+    ASSERT_EQ(warnings.size(), 2u);
+    const std::string outline = "fill=\"none\" stroke=\"#E0001B\" stroke-dasharray=\"3 2\"><title>";
+    const std::string picture = drawForm(f, source, warnings);
+    // Both controls of the overlap, one pixel line just inside each.
+    EXPECT_NE(picture.find("<rect x=\"100.5\" y=\"60.5\" width=\"80\" height=\"32\" " + outline +
+                           "commandbutton &apos;b&apos; at 100,60 size 81x33 overlaps commandbutton &apos;a&apos;"),
+              std::string::npos);
+    EXPECT_NE(picture.find("<rect x=\"40.5\" y=\"40.5\" width=\"80\" height=\"32\" " + outline), std::string::npos);
+    // Left of the client area: -3 + 0.5.
+    EXPECT_NE(picture.find("<rect x=\"-2.5\" y=\"150.5\" width=\"80\" height=\"32\" " + outline +
+                           "commandbutton &apos;c&apos; at -3,150 size 81x33 reaches outside"),
+              std::string::npos);
+    // Each control at the line and column of its name.
+    EXPECT_NE(picture.find("<g data-name=\"c\" data-kind=\"commandbutton\" data-line=\"3\" data-column=\"1\""),
+              std::string::npos);
+    // Without the warnings, no outline.
+    EXPECT_EQ(drawForm(f, source, {}).find("stroke-dasharray"), std::string::npos);
 }
 
 }  // namespace
