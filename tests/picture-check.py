@@ -230,8 +230,10 @@ def client_rects(description):
         if c["kind"] == "optionbutton":
             f = frames[c["frame"]]
             x, y = x + f["location"]["x"], y + f["location"]["y"]
-        # A label with no text shows nothing, on Windows as here.
-        shows = w > 0 and h > 0 and not (c["kind"] == "label" and not c.get("text", "").strip())
+        # A label with no text shows nothing, on Windows as here; an "&" before
+        # a character marks it as the access key and is not shown itself.
+        shown = re.sub(r"&(.)|&$", lambda m: m.group(1) or "", c.get("text", ""), flags=re.S)
+        shows = w > 0 and h > 0 and not (c["kind"] == "label" and not shown.strip())
         out.append((c["kind"] + " " + c["name"], x, y, w, h, shows))
     return out
 
