@@ -218,7 +218,9 @@ private:
       "the form is larger than {0} by {1} pixels after {2}")                                               \
     X(FormWidth, 0, 0, Progress, Out, "FormWidth = {0}", "FormWidth = {0}")                                \
     X(OutputOpen, 501, 1, Error, Err, "Couldn't open a .vb", "cannot open '{0}'")                          \
-    X(OutputWrite, 502, 1, Error, Err, "Couldn't write a .vb", "cannot write '{0}'")
+    X(OutputWrite, 502, 1, Error, Err, "Couldn't write a .vb", "cannot write '{0}'")                     \
+    X(Overlap, 601, 0, Warning, Err, "", "{0} '{1}' at {2} overlaps {3} '{4}' at {5}")                    \
+    X(Outside, 602, 0, Warning, Err, "", "{0} '{1}' at {2} reaches outside the client area of {3}")
 
 enum class Diag : std::uint8_t {
 #define KAVEL_DIAG_ID(id, ...) id,

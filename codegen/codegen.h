@@ -1,5 +1,6 @@
 // The writers of the laid-out form: the Visual Basic form class in the
-// layout of designer-generated code, and a description of the form as JSON.
+// layout of designer-generated code, a description of the form as JSON and
+// a picture of it as SVG.
 // Each is a function of the form and its options and returns the text.
 #pragma once
 
@@ -22,6 +23,12 @@ std::string writeClass(const Form& form, const WriterOptions& options = {});
 // control in the order of the class text, with the places of their names in
 // `source` and their texts as the window shows them.
 std::string describeForm(const Form& form, const SourceBuffer& source, const WriterOptions& options = {});
+
+// The picture of the form's client area as SVG, one pixel per pixel, as the
+// generated form looks on Windows 10 and 11 at 96 DPI; timers in a tray strip
+// under it. The layout warnings among `warnings` (the others are ignored)
+// are outlined on the controls they name.
+std::string drawForm(const Form& form, const SourceBuffer& source, const std::vector<Diagnostic>& warnings);
 
 // How Visual Basic will read the texts of the written file, which decides
 // what is written by its code (see texts.cpp).

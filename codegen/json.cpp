@@ -42,8 +42,15 @@ public:
     void string(std::string_view text)
     {
         out_ += '"';
-        for (char c : text) {
+        // Runs of characters that need no escape are appended whole.
+        std::size_t run = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const char c = text[i];
             const unsigned char b = static_cast<unsigned char>(c);
+            if (c != '"' && c != '\\' && b >= 0x20 && b != 0x7F)
+                continue;
+            out_.append(text.data() + run, i - run);
+            run = i + 1;
             if (c == '"' || c == '\\') {
                 out_ += '\\';
                 out_ += c;
@@ -53,14 +60,13 @@ public:
                 out_ += "\\t";
             } else if (c == '\r') {
                 out_ += "\\r";
-            } else if (b < 0x20 || b == 0x7F) {
+            } else {
                 char escape[8];
                 std::snprintf(escape, sizeof escape, "\\u%04x", b);
                 out_ += escape;
-            } else {
-                out_ += c;
             }
         }
+        out_.append(text.data() + run, text.size() - run);
         out_ += '"';
     }
     void number(long long value) { out_ += std::to_string(value); }
@@ -159,6 +165,9 @@ std::string describeForm(const Form& form, const SourceBuffer& source, const Wri
 {
     const TextReading reading = textReading(formTexts(form));
     std::string out;
+    std::size_t controls = 0;
+    walkControls(form, [&controls](const Control&) { ++controls; });
+    out.reserve(512 + 320 * controls);
     JsonWriter j(out);
     j.open('{');
     j.field("schema", 1);

@@ -100,13 +100,14 @@ void writeOutput(const std::string& path, const std::string& text, DiagnosticEng
     }
 }
 
-// Where the description goes: beside the class, as NAME.json.
-std::string jsonPath(const std::string& base, const std::string& output)
+// Where the description or the picture goes: beside the class, as NAME.json
+// or NAME.svg.
+std::string besideClass(const std::string& base, const std::string& output, const char* suffix)
 {
     if (output.empty())
-        return base + ".json";
+        return base + suffix;
     const bool vbSuffix = output.size() > 3 && output.compare(output.size() - 3, 3, ".vb") == 0;
-    return (vbSuffix ? output.substr(0, output.size() - 3) : output) + ".json";
+    return (vbSuffix ? output.substr(0, output.size() - 3) : output) + suffix;
 }
 
 }  // namespace
@@ -138,7 +139,11 @@ int runCommand(int argc, char** argv)
         if (o.emitVb)
             writeOutput(o.output.empty() ? base + ".vb" : o.output, result.vb, engine);
         if (o.emitJson)
-            writeOutput(jsonPath(base, o.output), describeForm(*result.form, source, WriterOptions{o.compile.strict, o.compile.framework}), engine);
+            writeOutput(besideClass(base, o.output, ".json"), describeForm(*result.form, source, WriterOptions{o.compile.strict, o.compile.framework}),
+                        engine);
+        if (o.emitSvg)
+            writeOutput(besideClass(base, o.output, ".svg"), drawForm(*result.form, source, result.diagnostics),
+                        engine);
     } catch (const Refusal& refusal) {
         return refusal.status;
     }

@@ -1,5 +1,5 @@
-// One compilation: the source parsed and laid out into the form, then the
-// class text written from it.
+// One compilation: the source parsed and laid out into the form, the layout
+// warnings said, then the class text written from it.
 #include "driver/driver.h"
 #include "parser/parser.h"
 #include "symbols/symbols.h"
@@ -56,6 +56,9 @@ CompileResult Compilation::run()
         FormBuilder builder(*s.form, s.symtab, s.engine);
         Parser parser(s.source, s.symtab, s.engine, builder);
         parser.parse();
+        // Legal but probably not meant: said as warnings, the run goes on.
+        for (const LayoutWarning& w : layoutWarnings(*s.form))
+            s.engine.report(diagnosticOf(w, *s.form));
         result.vb = writeClass(*s.form, WriterOptions{s.options.strict, s.options.framework});
         result.form = std::move(s.form);
     } catch (const Refusal& refusal) {

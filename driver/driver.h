@@ -57,8 +57,9 @@ struct Options {
     bool quiet = false;
     DiagnosticsFormat format = DiagnosticsFormat::Classic;
     CompileOptions compile;
-    bool emitVb = true;          // what to write: --emit=vb,json
+    bool emitVb = true;          // what to write: --emit=vb,json,svg
     bool emitJson = false;
+    bool emitSvg = false;
     std::string output;          // -o FILE; empty: beside the source
     bool lsp = false;            // --lsp: serve the Language Server Protocol on the standard streams
     bool formatSource = false;   // --format: the source in its canonical layout on standard output

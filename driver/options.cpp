@@ -14,7 +14,7 @@ bool startsWith(const std::string& word, const char* prefix)
 // Reads the list of --emit: what to write, each kind at most once.
 bool readEmit(const std::string& value, Options& o)
 {
-    o.emitVb = o.emitJson = false;
+    o.emitVb = o.emitJson = o.emitSvg = false;
     std::size_t start = 0;
     for (;;) {
         const std::size_t comma = value.find(',', start);
@@ -23,6 +23,8 @@ bool readEmit(const std::string& value, Options& o)
             o.emitVb = true;
         else if (kind == "json")
             o.emitJson = true;
+        else if (kind == "svg")
+            o.emitSvg = true;
         else
             return false;
         if (comma == std::string::npos)
@@ -103,9 +105,9 @@ Options parseOptions(int argc, char** argv)
         } else if (startsWith(word, "--emit=")) {
             const std::string value = word.substr(7);
             if (!readEmit(value, o))
-                refuse(Diag::OptionBadValue, {"--emit", "a list of vb and json", value});
+                refuse(Diag::OptionBadValue, {"--emit", "a list of vb, json and svg", value});
         } else if (word == "--emit") {
-            refuse(Diag::OptionNeedsValue, {"--emit", "--emit=vb,json"});
+            refuse(Diag::OptionNeedsValue, {"--emit", "--emit=vb,json,svg"});
         } else if (platform::probe(word.c_str()) && !platform::isFolder(word.c_str())) {
             // A source whose name begins with a dash: say how to give it.
             refuse(Diag::UnknownOptionIsFile, {word});
@@ -141,7 +143,9 @@ void writeHelp()
         "                           warnings as errors\n"
         "  --emit=KINDS             what to write, a comma-separated list: vb (the\n"
         "                           class, the default), json (a description of the\n"
-        "                           laid-out form, beside the class as NAME.json)\n"
+        "                           laid-out form, beside the class as NAME.json),\n"
+        "                           svg (a picture of the form as Windows shows it,\n"
+        "                           beside the class as NAME.svg)\n"
         "  --format                 write the source in its canonical layout to\n"
         "                           standard output instead of compiling it\n"
         "  --check                  with --format: write nothing, exit with status 1\n"

@@ -138,3 +138,35 @@ private:
     Growth growDown(Growth tooLarge);
     Growth growRight(Growth tooLarge);
 };
+
+// ---------------------------------------------------------------------------
+// What the finished layout may show that is legal but probably not meant: two
+// visible controls whose rectangles overlap, or a visible control that
+// reaches outside the client area.
+
+struct Rect {
+    int left = 0, top = 0, width = 0, height = 0;
+    int right() const { return left + width; }
+    int bottom() const { return top + height; }
+};
+
+// A control's rectangle as the class text sets it (an option button's is
+// relative to its frame), and on the form's client area.
+inline Rect rectOf(const Control& c) { return {c.left, c.top, c.width, c.height}; }
+Rect clientRectOf(const Control& c, const Control* frame);
+
+struct LayoutWarning {
+    enum class Kind : unsigned char { Overlap, Outside } kind = Kind::Overlap;
+    const Control* control = nullptr;   // the later control, where the warning stands
+    const Control* other = nullptr;     // the earlier one it overlaps; null: outside
+    const Control* frame = nullptr;     // the frame of option buttons that overlap, or of `control`
+};
+
+// Compares siblings only: the form's controls (text box labels among them)
+// with each other, and the option buttons of one frame with each other;
+// hidden controls and timers take part in neither. In the order of the
+// class text, each warning at the later of its controls.
+std::vector<LayoutWarning> layoutWarnings(const Form& form);
+
+// The warning as a diagnostic at the later control's name (a label: its text).
+Diagnostic diagnosticOf(const LayoutWarning& w, const Form& form);

@@ -1,0 +1,48 @@
+Public Class liesform
+    Inherits System.Windows.Forms.Form
+
+    Public Sub New()
+        MyBase.New()
+        InitializeComponent()
+    End Sub
+
+    Friend WithEvents go As System.Windows.Forms.Button
+    Friend WithEvents stay As System.Windows.Forms.Button
+    Friend WithEvents pick As System.Windows.Forms.GroupBox
+    Friend WithEvents first As System.Windows.Forms.RadioButton
+    Friend WithEvents second As System.Windows.Forms.RadioButton
+
+    <System.Diagnostics.DebuggerStepThrough()> Private Sub InitializeComponent()
+        Me.go = New System.Windows.Forms.Button()
+        Me.stay = New System.Windows.Forms.Button()
+        Me.pick = New System.Windows.Forms.GroupBox()
+        Me.first = New System.Windows.Forms.RadioButton()
+        Me.second = New System.Windows.Forms.RadioButton()
+        Me.pick.SuspendLayout()
+        Me.SuspendLayout()
+        Me.go.Location = New System.Drawing.Point(40, 40)
+        Me.go.Size = New System.Drawing.Size(81, 33)
+        Me.go.Text = "Go"
+        Me.stay.Location = New System.Drawing.Point(140, 40)
+        Me.stay.Size = New System.Drawing.Size(81, 33)
+        Me.stay.Text = "Stay"
+        Me.pick.Controls.AddRange(New System.Windows.Forms.Control() {Me.first, Me.second})
+        Me.pick.Location = New System.Drawing.Point(240, 40)
+        Me.pick.Size = New System.Drawing.Size(129, 97)
+        Me.pick.Text = "Pick"
+        Me.first.Location = New System.Drawing.Point(24, 32)
+        Me.first.Size = New System.Drawing.Size(81, 33)
+        Me.first.Text = "First"
+        Me.second.Location = New System.Drawing.Point(1, 12)
+        Me.second.Size = New System.Drawing.Size(81, 33)
+        Me.second.Text = "Second"
+        Me.second.Visible = False
+        Me.AutoScaleBaseSize = New System.Drawing.Size(5, 13)
+        Me.ClientSize = New System.Drawing.Size(400, 213)
+        Me.Controls.AddRange(New System.Windows.Forms.Control() {Me.go, Me.stay, Me.pick})
+        Me.Name = "liesform"
+        Me.Text = "A description that lies"
+        Me.pick.ResumeLayout(False)
+        Me.ResumeLayout(False)
+    End Sub
+End Class
