@@ -211,11 +211,6 @@ private:
       "'max' {0} is below 'min' {1}")                                                                      \
     X(ScrollValue, 310, 4, Error, Out, "Scroll bar value is outside its min and max on line {line}",       \
       "'value' {0} is outside 'min' {1} to 'max' {2}")                                                     \
-    X(Framework, 311, 4, Error, Out,                                                                       \
-      "Drive, directory and file list boxes exist only on .NET Framework: target .NET Framework (for "     \
-      "example net48) on line {line}",                                                                     \
-      "{0} '{1}': the VB6 drive, directory and file list boxes exist only on .NET Framework; target .NET " \
-      "Framework (for example net48)")                                                                     \
     X(Height, 401, 4, Error, Err, "Height cannot exceed {1} lines", "height {0} is more than {1} lines")   \
     X(TooLarge, 402, 99, Error, Out, "Too many objects on the form",                                       \
       "the form is larger than {0} by {1} pixels after {2}")                                               \

@@ -12,6 +12,7 @@
 
 struct WriterOptions {
     bool strict = false;   // code that Option Strict On and warnings as errors accept
+    Framework framework = Framework::NetFramework;   // which list box types the class names
 };
 
 // The Visual Basic form class, its lines ended by '\n'.
@@ -20,7 +21,7 @@ std::string writeClass(const Form& form, const WriterOptions& options = {});
 // The description of the laid-out form (schema 1): the form and every
 // control in the order of the class text, with the places of their names in
 // `source` and their texts as the window shows them.
-std::string describeForm(const Form& form, const SourceBuffer& source);
+std::string describeForm(const Form& form, const SourceBuffer& source, const WriterOptions& options = {});
 
 // How Visual Basic will read the texts of the written file, which decides
 // what is written by its code (see texts.cpp).
@@ -40,5 +41,5 @@ void writeText(std::string_view quoted, TextReading reading, std::string& out);
 // as UTF-8.
 std::string decodeText(std::string_view quoted, TextReading reading);
 
-// The type of a control of this kind, as declaration and creation name it.
-const char* typeOf(const Control& control);
+// The type of a control, as declaration and creation name it for the target.
+const char* typeOf(const Control& control, Framework framework = Framework::NetFramework);

@@ -2,10 +2,14 @@
 // in the form's control list, and a frame's suspend and resume lines.
 #include "codegen/vbwriter.h"
 
-const char* typeOf(const Control& control)
+const char* typeOf(const Control& control, Framework framework)
 {
+    // Modern .NET has no VB6 compatibility library: the drive, directory and
+    // file list boxes there are kavel's own, from Kavel.Controls.
+    const bool modern = framework == Framework::NetCoreApp;
     switch (control.kind) {
-    case KindDriveListBox: return "Microsoft.VisualBasic.Compatibility.VB6.DriveListBox";
+    case KindDriveListBox:
+        return modern ? "Kavel.Controls.DriveListBox" : "Microsoft.VisualBasic.Compatibility.VB6.DriveListBox";
     case KindTextBox: return "System.Windows.Forms.TextBox";
     case KindLabel: return "System.Windows.Forms.Label";
     case KindComboBox: return "System.Windows.Forms.ComboBox";
@@ -17,8 +21,10 @@ const char* typeOf(const Control& control)
         return control.style == 1 ? "System.Windows.Forms.CheckedListBox"
                                                  : "System.Windows.Forms.ListBox";
     case KindTimer: return "System.Windows.Forms.Timer";
-    case KindFileListBox: return "Microsoft.VisualBasic.Compatibility.VB6.FileListBox";
-    case KindDirListBox: return "Microsoft.VisualBasic.Compatibility.VB6.DirListBox";
+    case KindFileListBox:
+        return modern ? "Kavel.Controls.FileListBox" : "Microsoft.VisualBasic.Compatibility.VB6.FileListBox";
+    case KindDirListBox:
+        return modern ? "Kavel.Controls.DirListBox" : "Microsoft.VisualBasic.Compatibility.VB6.DirListBox";
     case KindScrollBar:
         return control.scrollBar.horizontal ? "System.Windows.Forms.HScrollbar"
                                                    : "System.Windows.Forms.VScrollbar";
@@ -29,10 +35,10 @@ const char* typeOf(const Control& control)
 namespace {
 
 // The VB6 compatibility types, which their assembly marks obsolete.
-bool isCompatibilityType(const Control& control)
+bool isCompatibilityType(const Control& control, Framework framework)
 {
-    return control.kind == KindDriveListBox || control.kind == KindFileListBox ||
-           control.kind == KindDirListBox;
+    return framework == Framework::NetFramework &&
+           (control.kind == KindDriveListBox || control.kind == KindFileListBox || control.kind == KindDirListBox);
 }
 
 }  // namespace
@@ -42,7 +48,7 @@ bool isCompatibilityType(const Control& control)
 // alike, stands between #Disable and #Enable, and no other line does.
 void VbWriter::obsoleteRun(const Control& control)
 {
-    if (!strict || isCompatibilityType(control) == obsoleteWarningsOff)
+    if (!strict || isCompatibilityType(control, framework) == obsoleteWarningsOff)
         return;
     obsoleteWarningsOff = !obsoleteWarningsOff;
     line(obsoleteWarningsOff ? "#Disable Warning BC40000" : "#Enable Warning BC40000");
@@ -70,7 +76,7 @@ void VbWriter::declare(const Control& control)
         strict || (control.kind != KindLabel && vb::baseMemberOf(control.name) >= 0);
     *this << (shadows ? "Friend Shadows WithEvents " : "Friend WithEvents ");
     name(control);
-    *this << " As " << typeOf(control);
+    *this << " As " << typeOf(control, framework);
     endLine();
 }
 
@@ -81,7 +87,7 @@ void VbWriter::create(const Control& control)
     writeIndent();
     *this << "Me.";
     name(control);
-    *this << " = New " << typeOf(control) << (control.kind == KindTimer ? "(Me.components)" : "()");
+    *this << " = New " << typeOf(control, framework) << (control.kind == KindTimer ? "(Me.components)" : "()");
     endLine();
 }
 

@@ -105,14 +105,14 @@ bool hasText(ControlKind kind)
 }
 
 void describeControl(JsonWriter& j, const Control& c, const SourceBuffer& source, TextReading reading,
-                     const Control* owner)
+                     Framework framework, const Control* owner)
 {
     j.item();
     j.open('{');
     j.field("name", c.written);
     j.field("field", c.name);
     j.field("kind", controlKindNames[c.kind]);
-    j.field("type", typeOf(c));
+    j.field("type", typeOf(c, framework));
     const SourcePlace place = source.placeOf(c.at.offset);
     j.field("line", place.line);
     j.field("column", place.column);
@@ -155,7 +155,7 @@ void describeControl(JsonWriter& j, const Control& c, const SourceBuffer& source
 
 }  // namespace
 
-std::string describeForm(const Form& form, const SourceBuffer& source)
+std::string describeForm(const Form& form, const SourceBuffer& source, const WriterOptions& options)
 {
     const TextReading reading = textReading(formTexts(form));
     std::string out;
@@ -181,12 +181,12 @@ std::string describeForm(const Form& form, const SourceBuffer& source)
     j.open('[');
     for (const Section& s : form.sections)
         for (const auto& c : s.controls) {
-            describeControl(j, *c, source, reading, nullptr);
+            describeControl(j, *c, source, reading, options.framework, nullptr);
             if (c->kind == KindTextBox && c->label)
-                describeControl(j, *c->label, source, reading, c.get());
+                describeControl(j, *c->label, source, reading, options.framework, c.get());
             else if (c->kind == KindFrame)
                 for (const auto& o : c->options)
-                    describeControl(j, *o, source, reading, c.get());
+                    describeControl(j, *o, source, reading, options.framework, c.get());
         }
     j.close(']');
     j.close('}');

@@ -9,7 +9,10 @@
 
 class VbWriter {
 public:
-    VbWriter(std::string& out, int indent, bool strict) : indent(indent), strict(strict), out(out) {}
+    VbWriter(std::string& out, int indent, const WriterOptions& options)
+        : indent(indent), strict(options.strict), framework(options.framework), out(out)
+    {
+    }
 
     // The passes; each is a visitor of one control.
     void declare(const Control& control);
@@ -37,6 +40,7 @@ public:
 
     int indent;
     const bool strict;
+    const Framework framework;
     TextReading reading = TextReading::Utf8;
 
 private:

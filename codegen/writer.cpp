@@ -95,7 +95,7 @@ std::string writeClass(const Form& form, const WriterOptions& options)
 {
     std::string output;
     output.reserve(16384);
-    VbWriter w(output, 4, options.strict);
+    VbWriter w(output, 4, options);
     walkControls(form, [&](const Control& c) { w.noteShadowed(c); });
     w.reading = textReading(formTexts(form));
     output += "Public Class ";

@@ -138,7 +138,7 @@ int runCommand(int argc, char** argv)
         if (o.emitVb)
             writeOutput(o.output.empty() ? base + ".vb" : o.output, result.vb, engine);
         if (o.emitJson)
-            writeOutput(jsonPath(base, o.output), describeForm(*result.form, source), engine);
+            writeOutput(jsonPath(base, o.output), describeForm(*result.form, source, WriterOptions{o.compile.strict, o.compile.framework}), engine);
     } catch (const Refusal& refusal) {
         return refusal.status;
     }

@@ -53,10 +53,10 @@ CompileResult Compilation::run()
         return result;
     s.ran = true;
     try {
-        FormBuilder builder(*s.form, s.symtab, s.engine, s.options);
+        FormBuilder builder(*s.form, s.symtab, s.engine);
         Parser parser(s.source, s.symtab, s.engine, builder);
         parser.parse();
-        result.vb = writeClass(*s.form, WriterOptions{s.options.strict});
+        result.vb = writeClass(*s.form, WriterOptions{s.options.strict, s.options.framework});
         result.form = std::move(s.form);
     } catch (const Refusal& refusal) {
         result.status = refusal.status;

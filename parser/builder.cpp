@@ -76,14 +76,6 @@ void FormBuilder::expectCaptionLength() const
         checkFailed(Diag::CaptionLength, {str(CaptionMax)});
 }
 
-// The VB6 drive, directory and file list boxes come from a library of .NET
-// Framework only; a form for .NET Core cannot have them.
-void FormBuilder::expectFramework(const char* keyword) const
-{
-    if (options_.framework == Framework::NetCoreApp)
-        checkFailed(Diag::Framework, {keyword, m_->written});
-}
-
 // Declares the object name just matched, unless it names an object already
 // or the generated class has a member or label of that name.
 void FormBuilder::declareObject(ControlKind kind)
@@ -315,15 +307,12 @@ void FormBuilder::perform(int action, const Matched& matched, const Scanner& sca
         control()->interval = value();
         break;
     case AcInstallDriveListBox:
-        expectFramework("drivelistbox");
         declareControl(KindDriveListBox);
         break;
     case AcInstallFileListBox:
-        expectFramework("filelistbox");
         declareControl(KindFileListBox);
         break;
     case AcInstallDirListBox:
-        expectFramework("dirlistbox");
         declareControl(KindDirListBox);
         break;
     case AcInstallScrollBar:

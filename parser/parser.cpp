@@ -7,7 +7,7 @@
 #include "parser/parser.h"
 
 Parser::Parser(const SourceBuffer& source, SymbolTable& symtab, DiagnosticEngine& engine, FormBuilder& builder)
-    : source_(source), symtab_(symtab), engine_(engine), builder_(builder), scanner_(source, engine)
+    : symtab_(symtab), engine_(engine), builder_(builder), scanner_(source, engine)
 {
     parseStack_.reserve(32);
     advance();
@@ -303,8 +303,7 @@ SyntaxProbe probeSyntax(const SourceBuffer& source)
     DiagnosticEngine engine(quiet, &source);
     SymbolTable symtab;
     Form form;
-    const CompileOptions options;
-    FormBuilder builder(form, symtab, engine, options);
+    FormBuilder builder(form, symtab, engine);
     try {
         Parser parser(source, symtab, engine, builder);
         parser.probe(result);

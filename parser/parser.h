@@ -104,8 +104,8 @@ struct Matched {
 // before any change to the form or the symbol table.
 class FormBuilder {
 public:
-    FormBuilder(Form& form, SymbolTable& symtab, DiagnosticEngine& engine, const CompileOptions& options)
-        : form_(form), symtab_(symtab), engine_(engine), options_(options) {}
+    FormBuilder(Form& form, SymbolTable& symtab, DiagnosticEngine& engine)
+        : form_(form), symtab_(symtab), engine_(engine) {}
 
     // Performs one action on the terminal matched last; the scanner gives
     // the line a classic message names.
@@ -123,7 +123,6 @@ private:
     void check(Growth growth) const;
     void expectQuotedText(const char* attribute) const;
     void expectCaptionLength() const;
-    void expectFramework(const char* keyword) const;
     void declareObject(ControlKind kind);
     void declareControl(ControlKind kind);
     void claimLabelName();
@@ -133,7 +132,6 @@ private:
     Form& form_;
     SymbolTable& symtab_;
     DiagnosticEngine& engine_;
-    const CompileOptions& options_;
     Layout layout_;
     std::vector<Node> nodes_;
     std::vector<bool> labelNumbers_;          // the numbers of the labels made so far
@@ -174,7 +172,6 @@ private:
     [[noreturn]] void syntaxError(Diagnostic classic) const;
     void expand(const ParseStackEntry& entry);
 
-    const SourceBuffer& source_;
     SymbolTable& symtab_;
     DiagnosticEngine& engine_;
     FormBuilder& builder_;

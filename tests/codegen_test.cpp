@@ -1,20 +1,26 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "codegen/codegen.h"
 #include "support.h"
-#include "symbols/symbols.h"
+#include "vb/vb.h"
+
+using namespace vb;
 
 TEST(Codegen, ReservedWordsAreBracketedAndOtherNamesKept)
 {
-    freshState();
     std::string out;
     for (const char* name : {"next", "me", "xor", "addhandler", "nexts", "okbutton", "lbl2", "region"}) {
-        int symbol;
-        symtab.findOrInsert(name, symbol);
-        writeIdentifier(symbol, out);
+        writeIdentifier(name, out);
         out += ' ';
     }
     EXPECT_EQ(out, "[next] [me] [xor] [addhandler] nexts okbutton lbl2 region ");
+    EXPECT_TRUE(isReserved("next"));
+    EXPECT_FALSE(isReserved("nexts"));
 }
 
 TEST(Codegen, NamesTheGeneratedClassCannotTake)
@@ -36,6 +42,8 @@ TEST(Codegen, NamesTheGeneratedClassCannotTake)
     EXPECT_TRUE(isUsedNamespace("system"));
     EXPECT_TRUE(isUsedNamespace("microsoft"));
     EXPECT_FALSE(isUsedNamespace("systems"));
+    EXPECT_TRUE(isMyNamespace("my"));
+    EXPECT_FALSE(isMyNamespace("mine"));
 
     EXPECT_EQ(labelName(0), "lbl0");
     EXPECT_EQ(labelName(17), "lbl17");
@@ -96,7 +104,7 @@ TEST(Codegen, Windows1252QuotesAreWrittenByTheirCode)
 // unless writing those by their code would leave valid UTF-8 behind.
 TEST(Codegen, TheTextsOfAFormAreReadTogether)
 {
-    using V = std::vector<const char*>;
+    using V = std::vector<std::string_view>;
     EXPECT_EQ(textReading(V{"\"OK\"", "\"\xE2\x80\x9Chi\xE2\x80\x9D\"", "\"\xF0\x9F\x98\x80\""}), TextReading::Utf8);
     EXPECT_EQ(textReading(V{"\"caf\xE9\""}), TextReading::Windows1252);
     EXPECT_EQ(textReading(V{"\"\x93hi\x94\""}), TextReading::Windows1252);
@@ -113,4 +121,55 @@ TEST(Codegen, TheTextsOfAFormAreReadTogether)
     for (const char* bad : {"\"\xC0\x80\"", "\"\xE0\x80\x80\"", "\"\xED\xA0\x80\"", "\"\xF4\x90\x80\x80\"",
                             "\"\xF5\x80\x80\x80\"", "\"\xE2\x80\"", "\"\x80\""})
         EXPECT_EQ(textReading(V{bad}), TextReading::Windows1252) << bad;
+}
+
+// The class text is a function of the laid-out form and the writer's
+// options: written again from the form of a compilation, it is the text the
+// compilation gave.
+TEST(Codegen, TheClassIsWrittenFromTheForm)
+{
+    const std::string source = readBytes(KAVEL_SOURCE_DIR "/examples/sample.fms");
+    ASSERT_FALSE(source.empty());
+    const CompileResult plain = compileSource(source);
+    ASSERT_EQ(plain.status, 0);
+    ASSERT_NE(plain.form, nullptr);
+    EXPECT_EQ(writeClass(*plain.form), plain.vb);
+    EXPECT_EQ(writeClass(*plain.form, WriterOptions{false}), plain.vb);
+    // The class of the example as the end-to-end cases expect it.
+    EXPECT_EQ(plain.vb, readBytes(KAVEL_SOURCE_DIR "/tests/cases/fixtures/sample.vb"));
+
+    CompileOptions strictOptions;
+    strictOptions.strict = true;
+    const CompileResult strict = compileSource(source, strictOptions);
+    ASSERT_EQ(strict.status, 0);
+    EXPECT_EQ(writeClass(*strict.form, WriterOptions{true}), strict.vb);
+    EXPECT_EQ(strict.vb, readBytes(KAVEL_SOURCE_DIR "/tests/cases/fixtures/sample-strict.vb"));
+    // The laid-out form is the same; only the writer's options differ.
+    EXPECT_EQ(writeClass(*strict.form), plain.vb);
+}
+
+TEST(Codegen, TheTextsOfAFormAndTheTypesOfItsControls)
+{
+    const CompileResult r = compileSource(formWith(
+        "columns", "section\ncommandbutton ok\ncaption = \"OK\"\nend\n"
+                   "textbox t\nheight = 1\nwidth = small\nlabel = \"Name\"\nend\n"
+                   "timer tick\ninterval = 9\nend\nend\n"));
+    ASSERT_EQ(r.status, 0);
+    const std::vector<std::string_view> texts = formTexts(*r.form);
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts.front(), "\"Demo\"");   // the caption first
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "\"OK\""), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "\"Name\""), texts.end());
+    std::vector<std::string> types;
+    walkControls(*r.form, [&](const Control& c) { types.push_back(typeOf(c)); });
+    EXPECT_EQ(types, (std::vector<std::string>{"System.Windows.Forms.Button", "System.Windows.Forms.TextBox",
+                                               "System.Windows.Forms.Label", "System.Windows.Forms.Timer"}));
+}
+
+TEST(Codegen, DecodedTexts)
+{
+    EXPECT_EQ(decodeText("\"OK\"", TextReading::Utf8), "OK");
+    EXPECT_EQ(decodeText("\"caf\xE9 \x93x\x94\"", TextReading::Windows1252), "caf\xC3\xA9 \xE2\x80\x9Cx\xE2\x80\x9D");
+    EXPECT_EQ(decodeText("\"\xE2\x9C\x93\"", TextReading::Utf8), "\xE2\x9C\x93");
+    EXPECT_EQ(decodeText("\"\x80\"", TextReading::Windows1252ByCode), "\xE2\x82\xAC");
 }

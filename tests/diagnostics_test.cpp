@@ -1,14 +1,18 @@
-// The command line, the three forms of a message, the banner on a terminal,
-// the places the scanner gives its tokens, and the syntax messages' guesses.
+// The command line, the table of diagnostics and the three forms of a
+// message, the consumers, the banner on a terminal, the places the scanner
+// gives its tokens, and the syntax messages' guesses.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "driver/driver.h"
 #include "parser/parser.h"
+#include "scanner/scanner.h"
 #include "support.h"
 
 namespace {
@@ -22,17 +26,32 @@ Options parse(std::vector<std::string> words)
     return parseOptions(static_cast<int>(argv.size()), argv.data());
 }
 
+// The refusal of a command line as its message says it.
+std::string refusalText(const Options& o)
+{
+    return o.refused ? makeDiagnostic(o.refusal, o.refusalArgs).text : std::string();
+}
+
 TEST(Options, PlainSourceIsNoOption)
 {
     Options o = parse({"demo.fms"});
     EXPECT_FALSE(o.given);
     EXPECT_EQ(o.sources, std::vector<std::string>{"demo.fms"});
-    EXPECT_TRUE(o.error.empty());
+    EXPECT_FALSE(o.refused);
     // Two sources without options are left to the classic usage message.
     Options two = parse({"a.fms", "b.fms"});
     EXPECT_FALSE(two.given);
-    EXPECT_TRUE(two.error.empty());
+    EXPECT_FALSE(two.refused);
+    EXPECT_EQ(two.sources.size(), 2u);
     EXPECT_FALSE(parse({"-"}).given);   // a lone dash is a name
+    // The defaults.
+    EXPECT_FALSE(o.quiet);
+    EXPECT_EQ(o.format, DiagnosticsFormat::Classic);
+    EXPECT_EQ(o.compile.framework, Framework::NetFramework);
+    EXPECT_FALSE(o.compile.strict);
+    EXPECT_TRUE(o.emitVb);
+    EXPECT_FALSE(o.emitJson);
+    EXPECT_EQ(o.output, "");
 }
 
 TEST(Options, EveryOutputSpelling)
@@ -43,7 +62,7 @@ TEST(Options, EveryOutputSpelling)
                                                             {"--output=x/out.vb", "d.fms"}}) {
         Options o = parse(words);
         EXPECT_TRUE(o.given);
-        EXPECT_TRUE(o.error.empty()) << o.error;
+        EXPECT_FALSE(o.refused) << refusalText(o);
         EXPECT_EQ(o.output, "x/out.vb") << words[0];
         EXPECT_EQ(o.sources, std::vector<std::string>{"d.fms"}) << words[0];
     }
@@ -51,17 +70,25 @@ TEST(Options, EveryOutputSpelling)
 
 TEST(Options, FlagsAndValues)
 {
-    Options o = parse({"d.fms", "-q", "--diagnostics=msvc", "--framework=.NETCoreApp"});
+    Options o = parse({"d.fms", "-q", "--diagnostics=msvc", "--framework=.NETCoreApp", "--strict"});
     EXPECT_TRUE(o.quiet);
     EXPECT_EQ(o.format, DiagnosticsFormat::Msvc);
-    EXPECT_EQ(o.framework, Framework::NetCoreApp);
+    EXPECT_EQ(o.compile.framework, Framework::NetCoreApp);
+    EXPECT_TRUE(o.compile.strict);
+    EXPECT_FALSE(o.refused);
     EXPECT_EQ(parse({"--diagnostics=gnu"}).format, DiagnosticsFormat::Gnu);
-    EXPECT_EQ(parse({"--diagnostics=classic", "--framework=.NETFramework"}).framework,
+    EXPECT_EQ(parse({"--diagnostics=classic", "--framework=.NETFramework"}).compile.framework,
               Framework::NetFramework);
     EXPECT_TRUE(parse({"--quiet"}).quiet);
     EXPECT_TRUE(parse({"-h"}).help);
     EXPECT_TRUE(parse({"--help"}).help);
     EXPECT_TRUE(parse({"--version"}).version);
+    Options both = parse({"--emit=json,vb", "d.fms"});
+    EXPECT_TRUE(both.emitVb);
+    EXPECT_TRUE(both.emitJson);
+    Options json = parse({"--emit=json", "d.fms"});
+    EXPECT_FALSE(json.emitVb);
+    EXPECT_TRUE(json.emitJson);
     // "--" ends the options: what follows is a source, whatever it looks like.
     Options ended = parse({"--", "-q.fms"});
     EXPECT_TRUE(ended.given);
@@ -82,60 +109,250 @@ TEST(Options, Refusals)
         {{"--framework=net8.0"}, "option '--framework' takes .NETFramework or .NETCoreApp, not 'net8.0'"},
         {{"-q", "a.fms", "b.fms"}, "more than one source: 'a.fms' and 'b.fms'"},
     };
-    for (const auto& [words, error] : cases)
-        EXPECT_EQ(parse(words).error, error) << words[0];
+    for (const auto& [words, error] : cases) {
+        const Options o = parse(words);
+        EXPECT_TRUE(o.refused) << words[0];
+        EXPECT_EQ(refusalText(o), error) << words[0];
+        // Every refusal of the command line ends the run with status 1.
+        EXPECT_EQ(rowOf(o.refusal).status, 1) << words[0];
+    }
+    // The first refusal is the one kept.
+    EXPECT_EQ(refusalText(parse({"--bogus", "-x"})), "unknown option '--bogus'");
+    EXPECT_EQ(parse({"--bogus"}).refusal, Diag::UnknownOption);
+    EXPECT_EQ(parse({"-q", "a.fms", "b.fms"}).refusal, Diag::TwoSources);
+}
+
+// A source of the given lines, ended by line ends.
+SourceBuffer lines(const std::string& name, const std::vector<std::string>& text)
+{
+    std::string joined;
+    for (const std::string& line : text) joined += line + "\n";
+    return SourceBuffer(name, joined);
+}
+
+// The offset of a line and column (the column counted in bytes from 1).
+std::size_t at(const SourceBuffer& source, int line, std::size_t byteColumn)
+{
+    return source.lineStart(line) + byteColumn - 1;
 }
 
 TEST(Format, GnuShowsTheLineAndACaretUnderTheColumn)
 {
-    EXPECT_EQ(formatDiagnostic(DiagnosticsFormat::Gnu, ErrUnexpected, "unexpected 'x'; expected a name", {7, 14},
-                               "dir/demo.fms", "commandbutton x y"),
+    const SourceBuffer seven = lines("dir/demo.fms", {"", "", "", "", "", "", "commandbutton x y"});
+    EXPECT_EQ(formatDiagnostic(DiagnosticsFormat::Gnu,
+                               makeDiagnostic(Diag::TerminalMismatch, {"unexpected 'x'; expected a name"},
+                                              at(seven, 7, 14), 1),
+                               &seven),
               "dir/demo.fms:7:14: error: unexpected 'x'; expected a name\n"
               "commandbutton x y\n"
               "             ^\n");
     // Tabs stay tabs in the padding; a UTF-8 character is one column.
-    EXPECT_EQ(formatDiagnostic(DiagnosticsFormat::Gnu, ErrStrayCharacter, "unexpected character ','", {3, 6},
-                               "d.fms", "\t\xC3\xA9t\xC3\xA9, x"),
+    const SourceBuffer utf8 = lines("d.fms", {"", "", "\t\xC3\xA9t\xC3\xA9, x"});
+    EXPECT_EQ(formatDiagnostic(DiagnosticsFormat::Gnu, makeDiagnostic(Diag::StrayCharacter, {",", ","}, at(utf8, 3, 8), 1),
+                               &utf8),
               "d.fms:3:6: error: unexpected character ','\n"
               "\t\xC3\xA9t\xC3\xA9, x\n"
               "\t    ^\n");
-    // Column 0 is the end of the line: one past its last character.
-    EXPECT_EQ(formatDiagnostic(DiagnosticsFormat::Gnu, ErrUnexpected, "t", {3, 0}, "d.fms", "caption = \xC3\xA9"),
+    // At the line end: one past the line's last character.
+    const SourceBuffer end = lines("d.fms", {"", "", "caption = \xC3\xA9"});
+    EXPECT_EQ(formatDiagnostic(DiagnosticsFormat::Gnu, makeDiagnostic(Diag::TerminalMismatch, {"t"}, at(end, 3, 13)),
+                               &end),
               "d.fms:3:12: error: t\ncaption = \xC3\xA9\n           ^\n");
+}
+
+TEST(Format, TheCaretLineIsTheSourceLineAsTheScannerReadsIt)
+{
+    // Without the CR of a CR LF line end.
+    const SourceBuffer crlf("d.fms", "form x\r\nfrmae y\r\nend\r\n");
+    EXPECT_EQ(formatDiagnostic(DiagnosticsFormat::Gnu, makeDiagnostic(Diag::TerminalMismatch, {"t"}, 8, 5), &crlf),
+              "d.fms:2:1: error: t\nfrmae y\n^\n");
+    // Up to a NUL, where the scanner stops.
+    const SourceBuffer nul("d.fms", std::string("form x\nab\0cd\n", 13));
+    EXPECT_EQ(formatDiagnostic(DiagnosticsFormat::Gnu, makeDiagnostic(Diag::TerminalMismatch, {"t"}, 9), &nul),
+              "d.fms:2:3: error: t\nab\n  ^\n");
 }
 
 TEST(Format, MsvcIsOneLineWithTheCode)
 {
-    EXPECT_EQ(formatDiagnostic(DiagnosticsFormat::Msvc, ErrRedeclared, "'ok' is already declared (line 7)", {9, 15},
-                               "obj/Debug/net8.0-windows/demo.fms", "ignored"),
+    const SourceBuffer nine = lines("obj/Debug/net8.0-windows/demo.fms", {"", "", "", "", "", "", "", "", "commandbutton ok"});
+    EXPECT_EQ(formatDiagnostic(DiagnosticsFormat::Msvc,
+                               makeDiagnostic(Diag::Redeclared, {"ok", " (line 7)"}, at(nine, 9, 15), 2), &nine),
               "obj/Debug/net8.0-windows/demo.fms(9,15): error KV0303: 'ok' is already declared (line 7)\n");
-    EXPECT_EQ(formatDiagnostic(DiagnosticsFormat::Msvc, ErrUnexpected, "t", {2, 0}, "d.fms", "abc"),
+    const SourceBuffer two = lines("d.fms", {"", "abc"});
+    EXPECT_EQ(formatDiagnostic(DiagnosticsFormat::Msvc, makeDiagnostic(Diag::TerminalMismatch, {"t"}, at(two, 2, 4)),
+                               &two),
               "d.fms(2,4): error KV0201: t\n");
 }
 
 TEST(Format, NoPlaceNamesTheProgram)
 {
-    EXPECT_EQ(formatDiagnostic(DiagnosticsFormat::Gnu, ErrOutputOpen, "cannot open 'x.vb'", {}, "d.fms", ""),
+    EXPECT_EQ(formatDiagnostic(DiagnosticsFormat::Gnu, makeDiagnostic(Diag::OutputOpen, {"x.vb"}), nullptr),
               "kavel: error: cannot open 'x.vb'\n");
-    EXPECT_EQ(formatDiagnostic(DiagnosticsFormat::Msvc, ErrCannotOpen, "cannot open 'd.fms'", {}, "d.fms", ""),
+    EXPECT_EQ(formatDiagnostic(DiagnosticsFormat::Msvc, makeDiagnostic(Diag::CannotOpen, {"d.fms", ""}), nullptr),
               "kavel : error KV0006: cannot open 'd.fms'\n");
+    // A source, but no offset in it.
+    const SourceBuffer source("d.fms", "form x\n");
+    EXPECT_EQ(formatDiagnostic(DiagnosticsFormat::Gnu, makeDiagnostic(Diag::OutputWrite, {"x.vb"}), &source),
+              "kavel: error: cannot write 'x.vb'\n");
+    // A warning says so.
+    Diagnostic warning = makeDiagnostic(Diag::TerminalMismatch, {"w"}, 0, 4);
+    warning.kind = DiagKind::Warning;
+    EXPECT_EQ(formatDiagnostic(DiagnosticsFormat::Msvc, warning, &source), "d.fms(1,1): warning KV0201: w\n");
+    EXPECT_EQ(formatDiagnostic(DiagnosticsFormat::Gnu, warning, &source), "d.fms:1:1: warning: w\nform x\n^\n");
 }
 
 TEST(Format, CodesKeepTheirStatuses)
 {
-    EXPECT_EQ(exitStatusOf(ErrUsage), 1);
-    EXPECT_EQ(exitStatusOf(ErrOption), 1);
-    EXPECT_EQ(exitStatusOf(ErrExtension), 2);
-    EXPECT_EQ(exitStatusOf(ErrCannotOpen), 2);
-    EXPECT_EQ(exitStatusOf(ErrPeriods), 3);
-    EXPECT_EQ(exitStatusOf(ErrStrayCharacter), 4);
-    EXPECT_EQ(exitStatusOf(ErrUnexpected), 4);
-    EXPECT_EQ(exitStatusOf(ErrFramework), 4);
-    EXPECT_EQ(exitStatusOf(ErrHeight), 4);
-    EXPECT_EQ(exitStatusOf(ErrTooLarge), 99);
-    EXPECT_EQ(exitStatusOf(ErrOutputWrite), 1);
+    EXPECT_EQ(rowOf(Diag::NoSource).status, 1);
+    EXPECT_EQ(rowOf(Diag::UnknownOption).status, 1);
+    EXPECT_EQ(rowOf(Diag::Extension).status, 2);
+    EXPECT_EQ(rowOf(Diag::CannotOpen).status, 2);
+    EXPECT_EQ(rowOf(Diag::Periods).status, 3);
+    EXPECT_EQ(rowOf(Diag::StrayCharacter).status, 4);
+    EXPECT_EQ(rowOf(Diag::TerminalMismatch).status, 4);
+    EXPECT_EQ(rowOf(Diag::NonterminalMismatch).status, 4);
+    EXPECT_EQ(rowOf(Diag::FormNamedMy).status, 4);
+    EXPECT_EQ(rowOf(Diag::Height).status, 4);
+    EXPECT_EQ(rowOf(Diag::TooLarge).status, 99);
+    EXPECT_EQ(rowOf(Diag::OutputWrite).status, 1);
+    EXPECT_EQ(rowOf(Diag::Redeclared).code, 303);
+    // Every row stands at the place of its id, and its name is its id's.
+    const auto& rows = diagnosticRows();
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(static_cast<std::size_t>(rows[i].id), i) << rows[i].name;
+    EXPECT_STREQ(rowOf(Diag::ScrollValue).name, "ScrollValue");
 }
 
+TEST(Format, TheTextsAreFilledFromTheArguments)
+{
+    const Diagnostic d = makeDiagnostic(Diag::ScrollValue, {"9", "1", "5"}, 40, 1, 12);
+    EXPECT_EQ(d.text, "'value' 9 is outside 'min' 1 to 'max' 5");
+    EXPECT_EQ(d.classic, "Scroll bar value is outside its min and max on line 12");
+    EXPECT_EQ(d.code, 310);
+    EXPECT_EQ(d.status, 4);
+    EXPECT_EQ(d.offset, 40u);
+    EXPECT_EQ(d.length, 1u);
+    EXPECT_EQ(d.classicStream, Stream::Out);
+    // {t} in a classic text is the text of the other formats.
+    EXPECT_EQ(makeDiagnostic(Diag::UnknownOption, {"-x"}).classic,
+              "kavel: unknown option '-x'\nUsage: kavel [options] [source]\nTry 'kavel --help' for more information.");
+    EXPECT_EQ(makeDiagnostic(Diag::NameTooLong, std::vector<std::string>{"x.fms", "40"}).classic,
+              "File name longer than 40 characters is not legal");
+}
+
+// Where each kind of diagnostic goes, in each format.
+TEST(Consumers, StreamsFormatsAndQuiet)
+{
+    struct Streams {
+        std::FILE* out = std::tmpfile();
+        std::FILE* err = std::tmpfile();
+        std::string read(std::FILE* f)
+        {
+            std::string text;
+            std::fflush(f);
+            std::rewind(f);
+            for (int c; (c = std::fgetc(f)) != EOF;) text += static_cast<char>(c);
+            return text;
+        }
+        ~Streams()
+        {
+            std::fclose(out);
+            std::fclose(err);
+        }
+    };
+    const SourceBuffer source("d.fms", "form x\n");
+    const Diagnostic onOut = makeDiagnostic(Diag::Redeclared, {"x", ""}, 5, 1, 2);
+    const Diagnostic onErr = makeDiagnostic(Diag::Height, {"9", "5"}, 5, 1);
+    const Diagnostic note = makeDiagnostic(Diag::NotFound, {"d.fms"});
+    const Diagnostic progress = makeDiagnostic(Diag::FormWidth, {"577"});
+    {
+        Streams s;
+        ASSERT_TRUE(s.out != nullptr && s.err != nullptr);
+        ConsoleConsumer classic(DiagnosticsFormat::Classic, false, s.out, s.err);
+        for (const Diagnostic& d : {onOut, onErr, note, progress}) classic.consume(d, &source);
+        EXPECT_EQ(s.read(s.out), "Redeclared Object name on line 2\nCannot find d.fms\nFormWidth = 577\n");
+        EXPECT_EQ(s.read(s.err), "Height cannot exceed 5 lines\n");
+    }
+    {
+        Streams s;
+        ASSERT_TRUE(s.out != nullptr && s.err != nullptr);
+        ConsoleConsumer gnu(DiagnosticsFormat::Gnu, false, s.out, s.err);
+        for (const Diagnostic& d : {onOut, onErr, note, progress}) gnu.consume(d, &source);
+        EXPECT_EQ(s.read(s.out), "FormWidth = 577\n");
+        EXPECT_EQ(s.read(s.err), "d.fms:1:6: error: 'x' is already declared\nform x\n     ^\n"
+                                 "d.fms:1:6: error: height 9 is more than 5 lines\nform x\n     ^\n");
+    }
+    {
+        Streams s;
+        ASSERT_TRUE(s.out != nullptr && s.err != nullptr);
+        ConsoleConsumer quiet(DiagnosticsFormat::Classic, true, s.out, s.err);
+        for (const Diagnostic& d : {onOut, note, progress}) quiet.consume(d, &source);
+        EXPECT_EQ(s.read(s.out), "Redeclared Object name on line 2\nCannot find d.fms\n");
+        EXPECT_EQ(s.read(s.err), "");
+    }
+    CollectingConsumer collected;
+    for (const Diagnostic& d : {onOut, note, progress, onErr}) collected.consume(d, &source);
+    ASSERT_EQ(collected.diagnostics.size(), 2u);
+    EXPECT_EQ(collected.diagnostics[0].id, Diag::Redeclared);
+    EXPECT_EQ(collected.diagnostics[1].id, Diag::Height);
+}
+
+TEST(Consumers, TheEngineUnwindsWithTheStatusOfAnError)
+{
+    CollectingConsumer collected;
+    DiagnosticEngine engine(collected);
+    engine.report(makeDiagnostic(Diag::FormWidth, {"400"}));
+    try {
+        engine.refuse(Diag::TooLarge, {"1024", "768", "placing 'x'"});
+        ADD_FAILURE() << "no refusal";
+    } catch (const Refusal& r) {
+        EXPECT_EQ(r.status, 99);
+    }
+    ASSERT_EQ(collected.diagnostics.size(), 1u);
+    EXPECT_EQ(collected.diagnostics[0].text, "the form is larger than 1024 by 768 pixels after placing 'x'");
+}
+
+// The README's table of KV codes lists exactly the codes of the table of
+// diagnostics, each with the exit status its rows give.
+TEST(Format, TheReadmeListsEveryCodeWithItsStatus)
+{
+    std::ifstream in(KAVEL_SOURCE_DIR "/README.md");
+    ASSERT_TRUE(in) << "README.md";
+    std::map<int, int> readme;
+    bool inSection = false;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("### Message formats", 0) == 0) {
+            inSection = true;
+            continue;
+        }
+        if (inSection && line.rfind("## ", 0) == 0) break;
+        if (!inSection || line.rfind("| KV", 0) != 0) continue;
+        // | KVnnnn | meaning | status |
+        std::vector<std::string> cells;
+        std::size_t start = 1;
+        for (std::size_t bar; (bar = line.find('|', start)) != std::string::npos; start = bar + 1)
+            cells.push_back(line.substr(start, bar - start));
+        ASSERT_EQ(cells.size(), 3u) << line;
+        auto trim = [](std::string s) {
+            s.erase(0, s.find_first_not_of(' '));
+            s.erase(s.find_last_not_of(' ') + 1);
+            return s;
+        };
+        const std::string code = trim(cells[0]);
+        ASSERT_EQ(code.size(), 6u) << line;
+        const int number = std::stoi(code.substr(2));
+        EXPECT_EQ(readme.count(number), 0u) << code << " listed twice";
+        readme[number] = std::stoi(trim(cells[2]));
+    }
+    ASSERT_TRUE(inSection) << "no section on message formats";
+    std::map<int, int> table;
+    for (const DiagnosticRow& row : diagnosticRows()) {
+        if (row.code == 0) continue;
+        auto [it, added] = table.emplace(row.code, row.status);
+        EXPECT_EQ(it->second, row.status) << "KV" << row.code << ": rows with different statuses (" << row.name << ")";
+    }
+    EXPECT_EQ(readme, table);
+}
 std::string repeated(const std::string& s, int n)
 {
     std::string out;
@@ -164,44 +381,46 @@ TEST(Banner, Utf8OnlyOnAUtf8Terminal)
 
 TEST(Scanner, TokensKeepTheirPlaceAndTextAsWritten)
 {
-    freshState();
     const std::string text = "Form  MyForm\n\tCaption = \"\xC3\x89t\xC3\xA9\" ' note\n\xC3\xA9 = 12\n";
     struct Want {
-        Token token;
+        Lexeme kind;
         int line, column;
         std::string text;
     };
     const std::vector<Want> want = {
-        {KwForm, 1, 1, "Form"},         {TokIdentifier, 1, 7, "MyForm"}, {TokNewline, 1, 13, "\n"},
-        {KwCaption, 2, 2, "Caption"},   {TokEquals, 2, 10, "="},         {TokConstant, 2, 12, "\"\xC3\x89t\xC3\xA9\""},
-        {TokNewline, 2, 0, "\n"},       // after a comment: the end of its line
-        {TokError, 3, 1, "\xC3\xA9"},
+        {Lexeme::Word, 1, 1, "Form"},      {Lexeme::Word, 1, 7, "MyForm"},  {Lexeme::Newline, 1, 13, "\n"},
+        {Lexeme::Word, 2, 2, "Caption"},   {Lexeme::Equals, 2, 10, "="},    {Lexeme::Text, 2, 12, "\"\xC3\x89t\xC3\xA9\""},
+        {Lexeme::Newline, 2, 24, "\n"},    // after a comment: the end of its line
+        {Lexeme::Error, 3, 1, "\xC3\xA9"},
     };
-    Scanner s;
-    s.source.openMemory(text.data(), text.size());
-    s.start();
+    const SourceBuffer source("demo.fms", text);
+    CollectingConsumer none;
+    DiagnosticEngine engine(none, &source);
+    Scanner s(source, engine);
     for (const Want& w : want) {
-        int attribute = 0;
-        const Token t = s.nextToken(attribute);
-        EXPECT_EQ(t, w.token) << w.text;
-        EXPECT_EQ(s.tokenPlace.line, w.line) << w.text;
-        EXPECT_EQ(s.tokenPlace.column, w.column) << w.text;
-        if (t != TokError)
-            EXPECT_EQ(s.tokenText, w.text);
-        else
-            EXPECT_EQ(s.errorText, "unexpected character '\xC3\xA9'");
+        const ScannedToken t = s.next();
+        EXPECT_EQ(t.kind, w.kind) << w.text;
+        const SourcePlace place = source.placeOf(t.offset);
+        EXPECT_EQ(place.line, w.line) << w.text;
+        EXPECT_EQ(place.column, w.column) << w.text;
+        if (t.kind != Lexeme::Error) {
+            EXPECT_EQ(s.written(t), w.text);
+        } else {
+            EXPECT_EQ(s.error().text, "unexpected character '\xC3\xA9'");
+            EXPECT_EQ(s.error().offset, t.offset);
+            EXPECT_EQ(s.error().length, 2u);
+        }
     }
     // The end of a text that ends with a line end is the end of its last line.
-    const std::string ended = "form\n";
-    Scanner e;
-    e.source.openMemory(ended.data(), ended.size());
-    e.start();
-    int attribute = 0;
-    e.nextToken(attribute);
-    e.nextToken(attribute);
-    EXPECT_EQ(e.nextToken(attribute), TokEndOfInput);
-    EXPECT_EQ(e.tokenPlace.line, 1);
-    EXPECT_EQ(e.tokenPlace.column, 0);
+    const SourceBuffer ended("demo.fms", "form\n");
+    DiagnosticEngine endedEngine(none, &ended);
+    Scanner e(ended, endedEngine);
+    e.next();
+    e.next();
+    const ScannedToken end = e.next();
+    EXPECT_EQ(end.kind, Lexeme::End);
+    EXPECT_EQ(ended.placeOf(end.offset).line, 1);
+    EXPECT_EQ(ended.placeOf(end.offset).column, 5);
 }
 
 TEST(Suggest, EditDistanceCountsASwapAsOne)

@@ -24,6 +24,13 @@
 // the fixture file tests/cases/fixtures/NAME, and "@repeat N TEXT" for N
 // numbered copies of a line.
 //
+// Extraction: "e2e_tests --extract CASE DIR" (CASE a case's name, or "all")
+// lays down each case's files, folders and links in DIR/CASE as a run finds
+// them, and writes its arguments to DIR/CASE.args, one a line, and its
+// standard input, when it has one, to DIR/CASE.stdin; nothing is run. The
+// tools that need the sources of the cases (tools/fuzz, tools/compare-builds,
+// the corpus of the Visual Basic checks) take them from here.
+//
 // Environment: KAVEL_BINARY names another build of the compiler, and
 // KAVEL_WRAPPER a program to run it under (valgrind, wine). KAVEL_PLATFORM
 // names the system the compiler is built for (linux, the default, or windows). With
@@ -34,6 +41,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -262,6 +270,20 @@ std::vector<fs::path> caseFiles()
     return files;
 }
 
+// The case's folder as a run finds it: its folders, links and files, the
+// read-only ones without write permission.
+void layDown(const Case& c, const fs::path& dir)
+{
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    for (const auto& d : c.dirs) fs::create_directories(dir / d);
+    for (const auto& [name, linkTarget] : c.links) fs::create_symlink(linkTarget, dir / name);
+    for (const auto& [name, data] : c.files) writeFile(dir / name, data);
+    for (const auto& name : c.readOnly)
+        fs::permissions(dir / name, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                        fs::perm_options::remove);
+}
+
 class EndToEnd : public testing::TestWithParam<fs::path> {};
 
 // The text as the compiler writes it where lines end in CR LF.
@@ -297,14 +319,7 @@ TEST_P(EndToEnd, Run)
         }
     }
     fs::path dir = fs::temp_directory_path() / ("kavel-e2e-" + std::to_string(getpid()) + "-" + c.name);
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    for (const auto& d : c.dirs) fs::create_directories(dir / d);
-    for (const auto& [name, linkTarget] : c.links) fs::create_symlink(linkTarget, dir / name);
-    for (const auto& [name, data] : c.files) writeFile(dir / name, data);
-    for (const auto& name : c.readOnly)
-        fs::permissions(dir / name, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                        fs::perm_options::remove);
+    layDown(c, dir);
 
     Outcome o = run(c, dir);
     EXPECT_EQ(o.out, c.stdoutText) << "standard output";
@@ -341,43 +356,6 @@ TEST_P(EndToEnd, Run)
         }
     }
 
-    // KAVEL_KEEP_VB, when set, names a folder that collects every .vb file
-    // a run wrote, for the Visual Basic compiler and runtime checks, and
-    // beside each, under the same flattened name, the source it came from
-    // (the laid-down file of the same folder whose name up to its first
-    // period is NAME, for NAME.vb), for what the .vb alone does not tell:
-    // which option buttons the source hides.
-    if (const char* keep = std::getenv("KAVEL_KEEP_VB")) {
-        auto flatten = [&](const std::string& name) {
-            std::string flat = c.name + "-" + name;
-            std::replace(flat.begin(), flat.end(), '/', '_');
-            return flat;
-        };
-        // A .vb written elsewhere (-o) came from the case's one source.
-        std::vector<const std::string*> sources;
-        for (const auto& [source, text] : c.files)
-            if (fs::path(source).extension() == ".fms" || fs::path(source).extension() == ".txt")
-                sources.push_back(&text);
-        for (const auto& [name, data] : c.expected) {
-            if (fs::path(name).extension() != ".vb") continue;
-            writeFile(fs::path(keep) / flatten(name), readFile(dir / name));
-            fs::path vb(name);
-            bool kept = false;
-            for (const auto& [source, text] : c.files) {
-                fs::path p(source);
-                std::string file = p.filename().string();
-                if (p != vb && p.parent_path() == vb.parent_path() &&
-                    file.substr(0, file.find('.')) == vb.stem().string()) {
-                    writeFile(fs::path(keep) / flatten(source), text);
-                    kept = true;
-                }
-            }
-            if (!kept && sources.size() == 1) {
-                std::string flat = flatten(name);
-                writeFile(fs::path(keep) / (flat.substr(0, flat.size() - 3) + ".fms"), *sources.front());
-            }
-        }
-    }
     if (!HasFailure()) fs::remove_all(dir);
 }
 
@@ -388,4 +366,44 @@ INSTANTIATE_TEST_SUITE_P(Cases, EndToEnd, testing::ValuesIn(caseFiles()),
                              return n;
                          });
 
+// "--extract CASE DIR": see the top of this file.
+int extract(const std::string& which, const fs::path& out)
+{
+    int found = 0;
+    for (const fs::path& path : caseFiles()) {
+        if (which != "all" && path.stem().string() != which) continue;
+        Case c = loadCase(path);
+        layDown(c, out / c.name);
+        std::string args;
+        for (const std::string& a : c.args) args += a + "\n";
+        writeFile(out / (c.name + ".args"), args);
+        fs::remove(out / (c.name + ".stdin"));
+        if (!c.stdinText.empty()) writeFile(out / (c.name + ".stdin"), c.stdinText);
+        ++found;
+    }
+    if (found == 0) {
+        std::fprintf(stderr, "e2e_tests: no case %s in %s\n", which.c_str(), KAVEL_CASES_DIR);
+        return 2;
+    }
+    return 0;
+}
+
 }  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc > 1 && std::string(argv[1]) == "--extract") {
+        if (argc != 4) {
+            std::fprintf(stderr, "usage: e2e_tests --extract CASE|all DIR\n");
+            return 2;
+        }
+        try {
+            return extract(argv[2], argv[3]);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "e2e_tests: %s\n", e.what());
+            return 2;
+        }
+    }
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,30 +1,30 @@
-// The form tree and the layout after parsing small sources: kinds, tree
-// shape, positions, sizes, tab indices, form size and screen position.
+// The form model and the layout after compiling small sources: kinds, the
+// shape of the model, positions, sizes, tab indices, form size and screen
+// position.
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <cstring>
-#include <fstream>
-#include <sstream>
+#include <string>
+#include <vector>
 
 #include "form/form.h"
-#include "scanner/scanner.h"
 #include "support.h"
-#include "symbols/symbols.h"
 
 namespace {
 
-// The control whose name (first son) is `name`, anywhere in the tree.
-FormNode* find(FormNode* node, const char* name)
+// The result of the last source accepted.
+CompileResult current;
+
+// The control of that name (as the generated code names it), anywhere in
+// the form: in a section, a text box's label or a frame's option button.
+const Control* find(const char* name)
 {
-    for (FormNode* n = node; n != nullptr; n = n->nextSibling) {
-        if (n->kind != KindNone && n->kind != KindForm && n->firstSon &&
-            std::strcmp(symtab.nameOf(n->firstSon->symbol), name) == 0)
-            return n;
-        if (FormNode* found = find(n->firstSon, name))
-            return found;
-    }
-    return nullptr;
+    const Control* found = nullptr;
+    if (current.form)
+        walkControls(*current.form, [&](const Control& c) {
+            if (found == nullptr && c.name == name) found = &c;
+        });
+    return found;
 }
 
 struct Geometry {
@@ -37,30 +37,32 @@ std::ostream& operator<<(std::ostream& os, const Geometry& g)
     return os << "(" << g.left << ", " << g.top << ") " << g.width << "x" << g.height << " tab " << g.tabIndex;
 }
 
+Geometry geometryOf(const Control& c) { return {c.left, c.top, c.width, c.height, c.tabIndex}; }
+
 Geometry geometry(const char* name)
 {
-    FormNode* n = find(form.root, name);
-    EXPECT_NE(n, nullptr) << name;
-    if (n == nullptr) return {};
-    Box b = boxOf(n);
-    return {*b.left, *b.top, *b.width, *b.height, *b.tabIndex};
+    const Control* c = find(name);
+    EXPECT_NE(c, nullptr) << name;
+    if (c == nullptr) return {};
+    return geometryOf(*c);
 }
 
 Geometry labelOf(const char* box)
 {
-    FormNode* n = find(form.root, box)->label();
-    Box b = boxOf(n);
-    EXPECT_EQ(n->kind, KindLabel);
-    return {*b.left, *b.top, *b.width, *b.height, *b.tabIndex};
+    const Control* c = find(box);
+    EXPECT_TRUE(c != nullptr && c->label != nullptr) << box;
+    if (c == nullptr || c->label == nullptr) return {};
+    EXPECT_EQ(c->label->kind, KindLabel);
+    return geometryOf(*c->label);
 }
 
-void accept(const std::string& source)
+void accept(const std::string& source, const CompileOptions& options = {})
 {
-    ParseResult r = parseSource(source);
-    ASSERT_EQ(r.status, 0) << r.out << r.err;
+    current = compileSource(source, options);
+    ASSERT_EQ(current.status, 0) << (current.diagnostics.empty() ? std::string() : current.diagnostics[0].text);
+    ASSERT_NE(current.form, nullptr);
+    EXPECT_TRUE(current.diagnostics.empty());
 }
-
-const char* const button = "commandbutton %s\ncaption = \"B\"\nend\n";
 
 std::string buttons(int count, int first = 0)
 {
@@ -71,7 +73,7 @@ std::string buttons(int count, int first = 0)
 
 std::string section(const std::string& body) { return "section\n" + body + "end\n"; }
 
-const FormRecord& formRecord() { return form.root->props.form; }
+const Form& formRecord() { return *current.form; }
 
 }  // namespace
 
@@ -99,11 +101,11 @@ TEST(Model, TextBoxesAndTheirLabels)
     EXPECT_EQ(geometry("b0").top, 87);   // the column moved down to 87
     EXPECT_EQ(geometry("b0").tabIndex, 2);
 
-    accept(formWith("rows", section("textbox t\nheight = 2\nwidth = medium\nlabel = \"Name\"\nend\n" + buttons(1))));
+    accept(formWith("rows", section("textbox t\nheight = 2\nwidth = medium\nlabel = \"Name\"\nend\n" + buttons(2))));
     EXPECT_EQ(geometry("t"), (Geometry{147, 56, 121, 34, 0}));
     EXPECT_EQ(labelOf("t"), (Geometry{40, 56, 81, 33, 1}));
-    EXPECT_EQ(form.nextLeft, 348 + 121);   // 40 + 228 + 80, then the button
-    EXPECT_EQ(geometry("b0").left, 348);
+    EXPECT_EQ(geometry("b0").left, 348);         // 40 + 228 + 80
+    EXPECT_EQ(geometry("b1").left, 348 + 121);   // the cursor after the button
 
     // A wider box moves its label left so that the gap stays 26 pixels.
     accept(formWith("columns", section("textbox t\nheight = 1\nwidth = large\nlabel = \"Name\"\nend\n")));
@@ -140,8 +142,9 @@ TEST(Model, ListBoxHeightsByStyle)
     accept(formWith("columns", section(list(1, 3) + buttons(1))));
     EXPECT_EQ(geometry("l"), (Geometry{73 + 40, 40, 121, 49, 0}));
     EXPECT_EQ(geometry("b0").top, 40 + 47 + 26);
-    EXPECT_EQ(find(form.root, "l")->props.listBox.columns, 2);
-    EXPECT_EQ(find(form.root, "l")->props.listBox.sorted, 1);
+    EXPECT_EQ(find("l")->columns, 2);
+    EXPECT_TRUE(find("l")->sorted);
+    EXPECT_EQ(find("l")->style, 1);
 
     accept(formWith("rows", section(list(0, 4))));
     EXPECT_EQ(geometry("l"), (Geometry{40, 24 + 48 - 28, 121, 56, 0}));
@@ -163,9 +166,10 @@ TEST(Model, DriveAndComboBoxes)
     accept(formWith("columns", section("drivelistbox dr\nend\ncombobox co\nsorted = false\nstyle = 2\nwidth = medium\nend\n")));
     EXPECT_EQ(geometry("dr"), (Geometry{113, 40, 121, 21, 0}));
     EXPECT_EQ(geometry("co"), (Geometry{40 + 93 - 20, 100, 121, 21, 1}));
-    EXPECT_STREQ(find(form.root, "co")->props.comboBox.text, "\"co\"");
-    EXPECT_EQ(find(form.root, "co")->props.comboBox.style, 2);
-    EXPECT_EQ(find(form.root, "co")->props.comboBox.sorted, 0);
+    EXPECT_EQ(find("co")->style, 2);
+    EXPECT_FALSE(find("co")->sorted);
+    EXPECT_EQ(find("co")->kind, KindComboBox);
+    EXPECT_EQ(find("dr")->kind, KindDriveListBox);
 
     accept(formWith("rows", section("drivelistbox dr\nend\ncombobox co\nsorted = true\nstyle = 0\nwidth = small\nend\n")));
     EXPECT_EQ(geometry("dr"), (Geometry{40, 62, 121, 21, 0}));
@@ -179,7 +183,6 @@ TEST(Model, FifteenComboBoxesFillAColumn)
         body += "combobox c" + std::to_string(i) + "\nsorted = true\nstyle = 0\nwidth = small\nend\n";
     accept(formWith("columns", section(body)));
     EXPECT_EQ(geometry("c14"), (Geometry{133, 40 + 48 * 14, 81, 21, 14}));
-    EXPECT_EQ(form.nextTop, 760);
     EXPECT_EQ(formRecord().clientHeight, 766);
 }
 
@@ -192,14 +195,14 @@ TEST(Model, ScrollBars)
     accept(formWith("columns", section(bar("h", "horizontal", "large") + bar("v", "vertical", "medium"))));
     EXPECT_EQ(geometry("h"), (Geometry{113, 40, 121, 17, 0}));   // 121 wide whatever the length
     EXPECT_EQ(geometry("v"), (Geometry{165, 84, 17, 201, 1}));
-    const ScrollBarRecord& s = find(form.root, "h")->props.scrollBar;
+    const ScrollBarValues& s = find("h")->scrollBar;
     EXPECT_EQ(s.minimum, 1);
     EXPECT_EQ(s.maximum, 9);
     EXPECT_EQ(s.value, 5);
     EXPECT_EQ(s.smallChange, 2);
     EXPECT_EQ(s.largeChange, 3);
-    EXPECT_EQ(s.horizontal, 1);
-    EXPECT_EQ(find(form.root, "v")->props.scrollBar.horizontal, 0);
+    EXPECT_TRUE(s.horizontal);
+    EXPECT_FALSE(find("v")->scrollBar.horizontal);
     EXPECT_EQ(formRecord().clientHeight, 84 + 201 + 26);   // grown down to the cursor
 
     accept(formWith("rows", section(bar("h", "horizontal", "small") + bar("v", "vertical", "small"))));
@@ -214,7 +217,6 @@ TEST(Model, ACheckBoxColumnStillMovesNextLeftAndAScrollBarWidensTheFormToIt)
         body += "checkbox c" + std::to_string(i) + "\ncaption = \"C\"\nheight = 1\nwidth = small\nend\n";
     body += "scrollbar s\norientation = horizontal\nlength = small\nmin = 0\nmax = 1\nvalue = 0\nsmallchange = 1\nlargechange = 1\nend\n";
     accept(formWith("columns", section(body)));
-    EXPECT_EQ(form.nextLeft, 577);
     EXPECT_EQ(formRecord().clientWidth, 577);
 }
 
@@ -256,9 +258,17 @@ TEST(Model, FramesAndOptionButtons)
     EXPECT_EQ(geometry("o2"), (Geometry{1, 12, 81, 33, 1}));
     EXPECT_EQ(geometry("o3"), (Geometry{24, 98, 81, 33, 2}));
     EXPECT_EQ(geometry("f"), (Geometry{110, 40, 129, 163, 3}));   // its tab index after its buttons
-    EXPECT_EQ(find(form.root, "o2")->props.button.visible, 0);
-    EXPECT_EQ(find(form.root, "o3")->props.button.visible, 1);
-    EXPECT_STREQ(find(form.root, "o3")->props.button.text, "\"o3\"");
+    EXPECT_FALSE(find("o2")->visible);
+    EXPECT_TRUE(find("o3")->visible);
+    EXPECT_EQ(find("o3")->text, "\"o3\"");
+    EXPECT_EQ(find("f")->text, "\"F\"");
+    // The option buttons belong to their frame, in their order.
+    const Control* f = find("f");
+    ASSERT_EQ(f->options.size(), 3u);
+    EXPECT_EQ(f->options[0]->name, "o1");
+    EXPECT_EQ(f->options[2]->name, "o3");
+    ASSERT_EQ(formRecord().sections.size(), 1u);
+    EXPECT_EQ(formRecord().sections[0].controls.size(), 2u);   // the frame and the button
     EXPECT_EQ(geometry("b0").top, 40 + 163 + 26);
     EXPECT_EQ(geometry("b0").tabIndex, 4);
 
@@ -281,9 +291,10 @@ TEST(Model, TimersTakeNoTabIndex)
     accept(formWith("columns", section(buttons(1) + "timer t\ninterval = 250\nend\n" + buttons(1, 1))));
     EXPECT_EQ(geometry("b0").tabIndex, 0);
     EXPECT_EQ(geometry("b1").tabIndex, 1);
-    FormNode* t = find(form.root, "t");
+    const Control* t = find("t");
+    ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->kind, KindTimer);
-    EXPECT_EQ(t->props.timer.interval, 250);
+    EXPECT_EQ(t->interval, 250);
 }
 
 TEST(Model, ScreenPosition)
@@ -297,89 +308,139 @@ TEST(Model, ScreenPosition)
     accept(formWith("columns", section(buttons(1)), "top left"));
     EXPECT_EQ(formRecord().screenTop, 23);
     EXPECT_EQ(formRecord().screenLeft, 4);
-    EXPECT_EQ(formRecord().startPosition, 3);
-    EXPECT_STREQ(formRecord().topic, "\"Form1\"");
-    EXPECT_EQ(formRecord().scaleWidth, 312);
-    EXPECT_EQ(formRecord().scaleHeight, 213);
+    EXPECT_EQ(formRecord().vertical, Vertical::Top);
+    EXPECT_EQ(formRecord().horizontal, Horizontal::Left);
+    EXPECT_EQ(formRecord().clientWidth, 312);
+    EXPECT_EQ(formRecord().clientHeight, 213);
 }
 
-TEST(Model, TreeShape)
+TEST(Model, Shape)
 {
-    accept(formWith("columns", section("textbox t\nheight = 1\nwidth = small\nlabel = \"L\"\nend\n")));
-    FormNode* root = form.root;
-    EXPECT_EQ(root->kind, KindForm);
-    EXPECT_EQ(root->symbol, 16);
-    EXPECT_EQ(currentNode, root);
-    EXPECT_STREQ(symtab.nameOf(root->son(1)->symbol), "demo");
-    EXPECT_STREQ(symtab.nameOf(root->son(2)->symbol), "location");
-    EXPECT_STREQ(symtab.nameOf(root->location()->son(1)->symbol), "top");
-    EXPECT_STREQ(symtab.nameOf(root->son(2)->son(2)->symbol), "left");
-    EXPECT_STREQ(symtab.nameOf(root->caption()->symbol), "\"Demo\"");
-    EXPECT_STREQ(symtab.nameOf(root->son(4)->symbol), "columns");
-    FormNode* sect = root->son(5);
-    EXPECT_STREQ(symtab.nameOf(sect->symbol), "section");
-    EXPECT_EQ(root->son(6), nullptr);
-    FormNode* box = sect->firstSon;
-    EXPECT_EQ(box->kind, KindTextBox);
-    EXPECT_EQ(box->father, sect);
-    EXPECT_STREQ(symtab.nameOf(box->son(1)->symbol), "t");
-    EXPECT_STREQ(symtab.nameOf(box->son(2)->symbol), "1");
-    EXPECT_STREQ(symtab.nameOf(box->son(3)->symbol), "width");
-    EXPECT_STREQ(symtab.nameOf(box->widthAttribute()->son(1)->symbol), "small");
-    EXPECT_EQ(box->label()->kind, KindLabel);
-    EXPECT_EQ(box->son(4)->firstSon, nullptr);
-    EXPECT_STREQ(box->son(4)->props.label.text, "\"L\"");
-    EXPECT_EQ(box->props.textBox.multiLine, 1);
-    EXPECT_EQ(box->props.textBox.text[0], '\0');
-    // Declared names carry the object type, which is not the node's kind.
-    EXPECT_EQ(symtab.objectTypeOf(box->son(1)->symbol), TypeTextBox);
+    const std::string source = formWith("columns", section("textbox t\nheight = 1\nwidth = small\nlabel = \"L\"\nend\n"));
+    accept(source);
+    const Form& form = formRecord();
+    EXPECT_EQ(form.name, "demo");
+    EXPECT_EQ(form.written, "demo");
+    EXPECT_EQ(form.at.offset, 5u);
+    EXPECT_EQ(form.at.length, 4u);
+    EXPECT_EQ(form.vertical, Vertical::Top);
+    EXPECT_EQ(form.horizontal, Horizontal::Left);
+    EXPECT_EQ(form.caption, "\"Demo\"");
+    EXPECT_FALSE(form.rows);
+    ASSERT_EQ(form.sections.size(), 1u);
+    ASSERT_EQ(form.sections[0].controls.size(), 1u);
+    const Control& box = *form.sections[0].controls[0];
+    EXPECT_EQ(box.kind, KindTextBox);
+    EXPECT_EQ(box.name, "t");
+    EXPECT_EQ(box.written, "t");
+    EXPECT_EQ(box.at.offset, source.find("textbox t") + 8);
+    EXPECT_EQ(box.at.length, 1u);
+    EXPECT_EQ(box.height, 21);   // one line
+    EXPECT_EQ(box.widthWord, SizeWord::Small);
+    EXPECT_TRUE(box.multiLine);
+    EXPECT_EQ(box.text, "");
+    EXPECT_TRUE(box.options.empty());
+    ASSERT_NE(box.label, nullptr);
+    const Control& label = *box.label;
+    EXPECT_EQ(label.kind, KindLabel);
+    EXPECT_EQ(label.text, "\"L\"");
+    // A label is named "lbl" and its number, which is its tab index.
+    EXPECT_EQ(label.name, "lbl1");
+    EXPECT_EQ(label.written, "lbl1");
+    EXPECT_EQ(label.tabIndex, 1);
+    EXPECT_EQ(label.at.offset, source.find("\"L\""));
+    EXPECT_EQ(label.at.length, 3u);
+    EXPECT_EQ(label.label, nullptr);
+
+    // The location and the organization as written.
+    accept(formWith("rows", section(buttons(1)), "Bottom  CENTER"));
+    EXPECT_EQ(formRecord().vertical, Vertical::Bottom);
+    EXPECT_EQ(formRecord().horizontal, Horizontal::Center);
+    EXPECT_TRUE(formRecord().rows);
+    accept(formWith("columns", section(buttons(1)), "middle right"));
+    EXPECT_EQ(formRecord().vertical, Vertical::Middle);
+    EXPECT_EQ(formRecord().horizontal, Horizontal::Right);
+    EXPECT_FALSE(formRecord().rows);
 }
 
-TEST(Model, ObjectTypesAndKindsDifferForOptionButtonsTimersAndListBoxes)
+// The names keep the spelling of the source in `written` and are folded in
+// `name`; the walk lists every control in the order of the class text.
+TEST(Model, NamesAndTheOrderOfTheWalk)
+{
+    accept(formWith("columns", section("CommandButton OkButton\ncaption = \"OK\"\nend\n"
+                                       "frame Choice\ncaption = \"F\"\noptionbutton First\ncaption = \"1\"\nvisible = true\nend\nend\n") +
+                                   section("textbox Name1\nheight = 1\nwidth = small\nlabel = \"N\"\nend\n"
+                                           "timer Tick\ninterval = 5\nend\n")));
+    std::vector<std::string> names, written;
+    walkControls(formRecord(), [&](const Control& c) {
+        names.push_back(c.name);
+        written.push_back(c.written);
+    });
+    EXPECT_EQ(names, (std::vector<std::string>{"okbutton", "choice", "first", "name1", "lbl4", "tick"}));
+    EXPECT_EQ(written, (std::vector<std::string>{"OkButton", "Choice", "First", "Name1", "lbl4", "Tick"}));
+}
+
+TEST(Model, EachDeclarationHasItsKindAndItsPlaceInTheModel)
 {
     accept(formWith("columns", section("frame f\ncaption = \"F\"\noptionbutton o\ncaption = \"O\"\nvisible = true\nend\nend\n"
                                        "timer t\ninterval = 1\nend\n"
-                                       "listbox l\nsorted = true\nstyle = 0\nheight = 1\nwidth = small\ncolumns = 1\nend\n")));
-    EXPECT_EQ(find(form.root, "o")->kind, KindOptionButton);
-    EXPECT_EQ(symtab.objectTypeOf(find(form.root, "o")->firstSon->symbol), TypeOptionButton);
-    EXPECT_EQ(find(form.root, "t")->kind, KindTimer);
-    EXPECT_EQ(symtab.objectTypeOf(find(form.root, "t")->firstSon->symbol), TypeTimer);
-    EXPECT_EQ(find(form.root, "l")->kind, KindListBox);
-    EXPECT_EQ(symtab.objectTypeOf(find(form.root, "l")->firstSon->symbol), TypeListBox);
-    EXPECT_EQ(symtab.symbolTypeOf(find(form.root, "l")->firstSon->symbol), SymObject);
+                                       "listbox l\nsorted = true\nstyle = 0\nheight = 1\nwidth = small\ncolumns = 1\nend\n"
+                                       "checkbox c\ncaption = \"C\"\nheight = 1\nwidth = small\nend\n"
+                                       "filelistbox fi\nheight = 1\nwidth = small\nend\n"
+                                       "dirlistbox di\nheight = 1\nwidth = small\nend\n"
+                                       "scrollbar s\norientation = vertical\nlength = small\nmin = 0\nmax = 1\nvalue = 0\n"
+                                       "smallchange = 1\nlargechange = 1\nend\n")));
+    EXPECT_EQ(find("f")->kind, KindFrame);
+    EXPECT_EQ(find("o")->kind, KindOptionButton);
+    EXPECT_EQ(find("t")->kind, KindTimer);
+    EXPECT_EQ(find("l")->kind, KindListBox);
+    EXPECT_EQ(find("c")->kind, KindCheckBox);
+    EXPECT_EQ(find("fi")->kind, KindFileListBox);
+    EXPECT_EQ(find("di")->kind, KindDirListBox);
+    EXPECT_EQ(find("s")->kind, KindScrollBar);
+    // The option button is the frame's, not the section's.
+    const auto& controls = formRecord().sections.at(0).controls;
+    ASSERT_EQ(controls.size(), 7u);
+    for (const auto& c : controls) EXPECT_NE(c->kind, KindOptionButton);
+    ASSERT_EQ(find("f")->options.size(), 1u);
+    EXPECT_EQ(find("f")->options[0].get(), find("o"));
+    EXPECT_STREQ(controlKindNames[KindOptionButton], "optionbutton");
+    EXPECT_STREQ(controlKindNames[KindLabel], "label");
 }
 
-TEST(Model, SetterRules)
+TEST(Model, AttributeValues)
 {
-    FormNode node{};
-    node.kind = KindComboBox;
-    form.installSorted(&node, KwTrue);
-    EXPECT_EQ(node.props.comboBox.sorted, 1);
-    form.installSorted(&node, KwFalse);
-    EXPECT_EQ(node.props.comboBox.sorted, 0);
-    form.installSorted(&node, KwRows);   // anything but "false" sorts
-    EXPECT_EQ(node.props.comboBox.sorted, 1);
-    FormNode bar{};
-    bar.kind = KindScrollBar;
-    form.installOrientation(&bar, KwVertical);
-    EXPECT_EQ(bar.props.scrollBar.horizontal, 0);
-    form.installOrientation(&bar, KwHorizontal);
-    EXPECT_EQ(bar.props.scrollBar.horizontal, 1);
-    // A caption on a kind without a caption field changes nothing.
-    FormNode box{};
-    box.kind = KindTextBox;
-    form.installCaption(&box, 16);
-    EXPECT_EQ(box.props.textBox.height, 0);
-    EXPECT_EQ(box.props.textBox.text[0], '\0');
+    auto combo = [](const char* sorted) {
+        return std::string("combobox co\nsorted = ") + sorted + "\nstyle = 1\nwidth = small\nend\n";
+    };
+    accept(formWith("columns", section(combo("true"))));
+    EXPECT_TRUE(find("co")->sorted);
+    EXPECT_EQ(find("co")->style, 1);
+    accept(formWith("columns", section(combo("false"))));
+    EXPECT_FALSE(find("co")->sorted);
+    accept(formWith("columns", section(combo("TRUE"))));
+    EXPECT_TRUE(find("co")->sorted);
+    auto bar = [](const char* orientation) {
+        return std::string("scrollbar s\norientation = ") + orientation +
+               "\nlength = small\nmin = 0\nmax = 1\nvalue = 0\nsmallchange = 1\nlargechange = 1\nend\n";
+    };
+    accept(formWith("columns", section(bar("vertical"))));
+    EXPECT_FALSE(find("s")->scrollBar.horizontal);
+    accept(formWith("columns", section(bar("horizontal"))));
+    EXPECT_TRUE(find("s")->scrollBar.horizontal);
+    // Only option buttons may be hidden; every other control is visible.
+    accept(formWith("columns", section(buttons(1) + "checkbox c\ncaption = \"C\"\nheight = 1\nwidth = small\nend\n")));
+    EXPECT_TRUE(find("b0")->visible);
+    EXPECT_TRUE(find("c")->visible);
+    EXPECT_EQ(find("b0")->text, "\"B\"");
+    EXPECT_EQ(find("c")->text, "\"C\"");
 }
 
 TEST(Model, TheExampleSource)
 {
-    std::ifstream in(KAVEL_SOURCE_DIR "/examples/sample.fms");
-    std::stringstream text;
-    text << in.rdbuf();
-    ParseResult r = parseSource(text.str());
-    ASSERT_EQ(r.status, 0) << r.out;
+    const std::string text = readBytes(KAVEL_SOURCE_DIR "/examples/sample.fms");
+    ASSERT_FALSE(text.empty());
+    accept(text);
     EXPECT_EQ(geometry("okbutton"), (Geometry{40, 56, 81, 33, 0}));
     EXPECT_EQ(geometry("namebox"), (Geometry{268, 62, 121, 21, 1}));
     EXPECT_EQ(labelOf("namebox"), (Geometry{161, 56, 81, 33, 2}));
@@ -413,6 +474,15 @@ TEST(Model, ControlsNamedLikeMembersOfTheClassAreRefused)
         EXPECT_EQ(r.out, "Object name " + folded + " is taken: the generated form class declares it itself on line 10\n")
             << name;
         EXPECT_EQ(r.err, "") << name;
+        // As data: the place of the name.
+        const std::string source = formWith("columns", section(std::string("commandbutton ok\ncaption = \"OK\"\nend\n") +
+                                                               "checkbox " + name + "\ncaption = \"C\"\n"));
+        const CompileResult c = compileSource(source);
+        EXPECT_EQ(c.status, 4);
+        ASSERT_EQ(c.diagnostics.size(), 1u);
+        EXPECT_EQ(c.diagnostics[0].code, 304);
+        EXPECT_EQ(c.diagnostics[0].offset, source.find(name));
+        EXPECT_EQ(c.diagnostics[0].length, std::string(name).size());
     }
     // Names that merely start like one are free.
     accept(formWith("columns", section("checkbox componentsx\ncaption = \"C\"\nheight = 1\nwidth = small\nend\n"

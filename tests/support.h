@@ -1,27 +1,29 @@
-// Helpers for the unit tests: a fresh compiler state, and runs of the parser
-// on sources in memory with the error exit turned into an exception.
+// Helpers for the unit tests: compilations of sources held in memory, with
+// their console messages caught in temporary streams.
 #pragma once
 
 #include <string>
 
 #include "driver/driver.h"
 
-struct Quit {
-    int status;
-};
-
-// Resets the symbol table and the form model, and makes quit() throw Quit.
-void freshState();
-
-// Parses a source in memory, as the file "demo.fms", with messages in the
-// given format; returns the exit status the run would end with (0 after a
-// successful parse). Standard output and error are captured.
+// Compiles a source in memory, as the file "demo.fms", with messages written
+// in the given format as the command line writes them (not quiet); returns
+// the exit status the run would end with (0 once compiled) and what went to
+// standard output and standard error.
 struct ParseResult {
     int status;
     std::string out, err;
 };
-ParseResult parseSource(const std::string& source, DiagnosticsFormat format = DiagnosticsFormat::Classic);
+ParseResult parseSource(const std::string& source, DiagnosticsFormat format = DiagnosticsFormat::Classic,
+                        const CompileOptions& options = {});
+
+// Compiles a source in memory, as the file "demo.fms": the status, the
+// diagnostics as data, the class text and the laid-out form.
+CompileResult compileSource(const std::string& source, const CompileOptions& options = {});
 
 // A well-formed form around the given section text.
 std::string formWith(const std::string& organization, const std::string& sections,
                      const std::string& location = "top left");
+
+// The bytes of a file, or empty when it cannot be read.
+std::string readBytes(const std::string& path);

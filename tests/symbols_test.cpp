@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <string>
 
 #include "scanner/scanner.h"
 #include "support.h"
@@ -8,10 +8,12 @@
 
 TEST(SymbolTable, StartsWithKeywordsAndReservedEntries)
 {
-    freshState();
+    const SymbolTable symtab;
     EXPECT_EQ(symtab.symbolsUsed(), 58);
     EXPECT_EQ(symtab.namesUsed(), 58);
     EXPECT_EQ(symtab.nameCharsUsed(), 482);
+    EXPECT_EQ(SymbolTable::reservedCharacters(), 482);
+    EXPECT_EQ(SymbolTable::ReservedSymbols, 58);
     for (int i = 0; i < 58; ++i)
         EXPECT_EQ(symtab.tokenOf(i), i) << "symbol " << i;
     EXPECT_STREQ(symtab.nameOf(TokNewline), "\n");
@@ -22,18 +24,22 @@ TEST(SymbolTable, StartsWithKeywordsAndReservedEntries)
     EXPECT_EQ(symtab.symbolTypeOf(TokIdentifier), SymOperator);
 }
 
-TEST(SymbolTable, WriteNameShowsTheNewlineAsBackslashN)
+// The names under which diagnostics show tokens: padded as stored, the line
+// end shown as a backslash and an n.
+TEST(SymbolTable, PrintNamesAreThePaddedNames)
 {
-    freshState();
     std::string out;
-    symtab.writeName(TokNewline, out);
-    symtab.writeName(KwCommandButton, out);
-    EXPECT_EQ(out, "\\ncommandbutton");
+    for (int token : {TokEndOfInput, TokNewline, KwEnd, KwDriveListBox, KwOrganization})
+        out += printNames[token];
+    EXPECT_EQ(out, "EndofLine   \\n         end        drivelistboxorganization");
+    EXPECT_STREQ(printNames[KwCommandButton], "cmdbutton   ");
+    EXPECT_STREQ(printNames[TokError], "EndofFile   ");
+    EXPECT_STREQ(keywords[KwCommandButton], "commandbutton");
 }
 
 TEST(SymbolTable, FindOrInsertAndLookup)
 {
-    freshState();
+    SymbolTable symtab;
     int symbol = -1;
     EXPECT_TRUE(symtab.findOrInsert("form", symbol));
     EXPECT_EQ(symbol, KwForm);
@@ -47,62 +53,86 @@ TEST(SymbolTable, FindOrInsertAndLookup)
     EXPECT_EQ(symtab.nameCharsUsed(), 482 + 9);
     // The comparison is exact: case matters.
     EXPECT_FALSE(symtab.lookup("OKBUTTON", symbol));
+    // A prefix or an extension of a stored name is another name.
+    EXPECT_FALSE(symtab.lookup("okbutto", symbol));
+    EXPECT_FALSE(symtab.lookup("okbuttons", symbol));
 }
 
 TEST(SymbolTable, HashOfAbcAndTheWindowOfLongNames)
 {
-    EXPECT_EQ(SymbolTable::hashName("abc", 3), 83);
+    EXPECT_EQ(SymbolTable::hashName("abc"), 83);
     // 25 characters: hashed from the second, so the first does not count.
     std::string a25 = "a" + std::string(24, 'q'), b25 = "b" + std::string(24, 'q');
-    EXPECT_EQ(SymbolTable::hashName(a25.c_str(), 25), SymbolTable::hashName(b25.c_str(), 25));
+    EXPECT_EQ(SymbolTable::hashName(a25), SymbolTable::hashName(b25));
     // 26 characters: hashed from the first over 24, so the last two do not count.
     std::string a26 = std::string(24, 'q') + "ab", b26 = std::string(24, 'q') + "yz";
-    EXPECT_EQ(SymbolTable::hashName(a26.c_str(), 26), SymbolTable::hashName(b26.c_str(), 26));
+    EXPECT_EQ(SymbolTable::hashName(a26), SymbolTable::hashName(b26));
     // 24 characters are hashed whole.
     std::string a24 = "a" + std::string(23, 'q'), b24 = "b" + std::string(23, 'q');
-    EXPECT_NE(SymbolTable::hashName(a24.c_str(), 24), SymbolTable::hashName(b24.c_str(), 24));
+    EXPECT_NE(SymbolTable::hashName(a24), SymbolTable::hashName(b24));
     // Bytes above 0x7F count as negative values; the sum is taken unsigned.
     // "\xC3" is -61: (unsigned)-61 % 100 = 4294967235 % 100 = 35.
-    EXPECT_EQ(SymbolTable::hashName("\xC3", 1), 35);
+    EXPECT_EQ(SymbolTable::hashName("\xC3"), 35);
 }
 
-TEST(SymbolTable, SetTokenResetsTheObjectTypeAndSetTypesKeepsTheToken)
+TEST(SymbolTable, SetTokenResetsTheObjectAndSettingALiteralKeepsTheToken)
 {
-    freshState();
+    SymbolTable symtab;
     int symbol;
     symtab.findOrInsert("x", symbol);
     symtab.setToken(symbol, SymUnknown, TokIdentifier);
-    symtab.setTypes(symbol, SymObject, TypeFrame);
+    symtab.declare(symbol, KindFrame);
     EXPECT_EQ(symtab.tokenOf(symbol), TokIdentifier);
-    EXPECT_EQ(symtab.objectTypeOf(symbol), TypeFrame);
+    EXPECT_EQ(symtab.objectOf(symbol), KindFrame);
+    EXPECT_EQ(symtab.symbolTypeOf(symbol), SymObject);
     symtab.setToken(symbol, SymLiteral, TokConstant);
-    EXPECT_EQ(symtab.objectTypeOf(symbol), TypeUnknown);
-    symtab.setValue(symbol, 42);
+    EXPECT_EQ(symtab.objectOf(symbol), KindNone);
+    symtab.setLiteral(symbol, LiteralType::Integer, 42);
     EXPECT_EQ(symtab.valueOf(symbol), 42);
-}
-
-TEST(SymbolTable, PrintTokenNameWritesThePaddedName)
-{
-    freshState();
-    testing::internal::CaptureStdout();
-    symtab.printTokenName(TokEndOfInput);
-    symtab.printTokenName(TokNewline);
-    symtab.printTokenName(KwEnd);
-    symtab.printTokenName(KwDriveListBox);
-    symtab.printTokenName(KwOrganization);
-    fflush(stdout);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "EndofLine   \\n         end        drivelistboxorganization");
+    EXPECT_EQ(symtab.literalOf(symbol), LiteralType::Integer);
+    EXPECT_EQ(symtab.tokenOf(symbol), TokConstant);
 }
 
 TEST(SymbolTable, RoomForNamesTheLimitThatWouldBeExceeded)
 {
-    freshState();
-    EXPECT_EQ(symtab.roomFor(10), nullptr);
-    EXPECT_STREQ(symtab.roomFor(1200 - 482), "Symbol table full: more than 1200 characters of names");
-    EXPECT_EQ(symtab.roomFor(1200 - 482 - 1), nullptr);
+    SymbolTable symtab;
+    EXPECT_EQ(symtab.roomFor(10), TableRoom::Enough);
+    EXPECT_EQ(symtab.roomFor(1200 - 482), TableRoom::Characters);
+    EXPECT_EQ(symtab.roomFor(1200 - 482 - 1), TableRoom::Enough);
     int symbol;
     for (int i = 58; i < 200; ++i)
-        symtab.findOrInsert(("n" + std::to_string(i)).c_str(), symbol);
-    EXPECT_STREQ(symtab.roomFor(1), "Symbol table full: more than 200 names");
+        symtab.findOrInsert("n" + std::to_string(i), symbol);
+    EXPECT_EQ(symtab.roomFor(1), TableRoom::Names);
+    // The messages name the limits.
+    EXPECT_EQ(makeDiagnostic(Diag::TableFullCharacters, {str(limits::NameStore)}).text,
+              "Symbol table full: more than 1200 characters of names");
+    EXPECT_EQ(makeDiagnostic(Diag::TableFullNames, {str(limits::Names)}).text,
+              "Symbol table full: more than 200 names");
+}
+
+// A source whose names take more characters than the table holds is refused
+// at the first name that does not fit, naming the limit; the classic line is
+// the one after the name's, as the scanner has read its line end.
+TEST(SymbolTable, ASourceThatFillsTheTableIsRefused)
+{
+    // 482 characters are reserved; "demo", "\"Demo\"" and "\"B\"" take 16
+    // with their NULs, and each name of 80 letters 81: the ninth is too many.
+    std::string body;
+    for (int i = 0; i < 9; ++i)
+        body += "commandbutton " + std::string(79, 'b') + std::to_string(i) + "\ncaption = \"B\"\nend\n";
+    const std::string source = formWith("columns", "section\n" + body + "end\n");
+    const CompileResult r = compileSource(source);
+    EXPECT_EQ(r.status, 4);
+    ASSERT_EQ(r.diagnostics.size(), 1u);
+    EXPECT_EQ(r.diagnostics[0].code, 107);
+    EXPECT_EQ(r.diagnostics[0].text, "Symbol table full: more than 1200 characters of names");
+    EXPECT_EQ(r.diagnostics[0].offset, source.find(std::string(79, 'b') + "8"));
+    EXPECT_EQ(r.form, nullptr);
+    EXPECT_EQ(r.vb, "");
+    const ParseResult classic = parseSource(source);
+    EXPECT_EQ(classic.status, 4);
+    EXPECT_EQ(classic.out, "Symbol table full: more than 1200 characters of names on line 31\n");
+    EXPECT_EQ(classic.err, "");
+    // Eight such names fit.
+    EXPECT_EQ(compileSource(formWith("columns", "section\n" + body.substr(0, body.size() / 9 * 8) + "end\n")).status, 0);
 }

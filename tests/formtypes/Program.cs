@@ -11,6 +11,9 @@
 // adder (add_...) called after it: that is how Visual Basic compiles a
 // Handles clause (in the setter of a WithEvents field's property for
 // "Handles field.Event", in the constructor for "Handles MyBase.Event").
+// With --references first, it prints instead one line per assembly the
+// assembly references:
+//   ASSEMBLY<TAB>reference<TAB>NAME
 // The assembly is read as metadata only, so the framework it targets
 // (.NET Framework or .NET) need not be loadable here.
 // Exit status: 0, 1 for a wrong command line, or 2 when a file is not a .NET
@@ -146,9 +149,10 @@ static class FormTypes
     {
         int status = 0;
         bool members = args.Length > 0 && args[0] == "--members";
-        int first = members ? 1 : 0;
+        bool references = args.Length > 0 && args[0] == "--references";
+        int first = members || references ? 1 : 0;
         if (args.Length == first) {
-            Console.Error.WriteLine("usage: FormTypes [--members] ASSEMBLY...");
+            Console.Error.WriteLine("usage: FormTypes [--members | --references] ASSEMBLY...");
             return 1;
         }
         for (int i = first; i < args.Length; i++) {
@@ -158,6 +162,11 @@ static class FormTypes
                 using var pe = new PEReader(stream);
                 if (!pe.HasMetadata) throw new BadImageFormatException("no metadata");
                 var md = pe.GetMetadataReader();
+                if (references) {
+                    foreach (var r in md.AssemblyReferences)
+                        Console.WriteLine(path + "\treference\t" + md.GetString(md.GetAssemblyReference(r).Name));
+                    continue;
+                }
                 foreach (var h in md.TypeDefinitions) {
                     var t = md.GetTypeDefinition(h);
                     if (BaseTypeName(md, t.BaseType) != "System.Windows.Forms.Form") continue;

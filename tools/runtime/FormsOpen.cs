@@ -1,21 +1,26 @@
 // Opens compiled form classes in the Windows Forms runtime, one after the
 // other in one process, and checks that each looks as its generated lines
-// say. Run by tools/formsopen under mono and a virtual X server.
+// and its description say. Run by tools/formsopen under mono and a virtual X
+// server.
 //   mono formsopen.exe MANIFEST [REPORT]
 // Each MANIFEST line is one form, five fields separated by tabs:
-//   ASSEMBLY  VB  SOURCE  PNG  LABEL
+//   ASSEMBLY  VB  JSON  PNG  LABEL
 // the compiled assembly holding the form class, the generated .vb it was
-// compiled from, the .fms source ("" if unknown), where to save a picture of
-// the client area ("" for none) and the name to report the form under.
-// REPORT, when given, receives every control's runtime Location, Size and
-// Visible and every form's ClientSize.
+// compiled from, the description of the laid-out form that kavel wrote with
+// it ("" if none), where to save a picture of the client area ("" for none)
+// and the name to report the form under. REPORT, when given, receives every
+// control's runtime Location, Size and Visible and every form's ClientSize.
 //
 // A form passes when it opens without an exception; every control's runtime
 // Location and Size equal its generated lines, and the form's ClientSize its
-// generated one; every option button that the source hides is not visible
-// and every other control is, with a width and a height above 0 in its
-// lines; the form's and each control's Text is the text the source gives it,
-// character for character; and the form and its visible controls painted.
+// generated one; every option button that the description hides is not
+// visible and every other control is, with a width and a height above 0 in
+// its lines; the form's and each control's Text is the text the description
+// gives it, character for character; and the form and its visible controls
+// painted. The description must tell the truth too: its class and client
+// size, and each of its controls' location, size and tab index, equal the
+// generated lines and what the runtime shows; it names every control of the
+// form, each with the type the runtime made, and each timer's interval.
 // What Mono does differently, and only that, is allowed for: a window is at
 // least 1 pixel high, a multiline text box at least 20; text boxes never
 // raise Paint, and a list box of 4 pixels or less has no client area to
@@ -30,26 +35,22 @@ using System.Diagnostics;
 using System.Drawing;
 using System.Drawing.Imaging;
 using System.IO;
+using System.Json;
 using System.Reflection;
 using System.Text;
 using System.Text.RegularExpressions;
 using System.Threading;
 using System.Windows.Forms;
 
-// What the generated lines and the source say a form should look like.
-class Expectation
+// What the generated lines say a form should look like.
+class Lines
 {
     public string ClassName;
     public Size? ClientSize;
     // Lower-case control name (without Visual Basic's brackets) to its lines.
     public Dictionary<string, Point> Locations = new Dictionary<string, Point>();
     public Dictionary<string, Size> Sizes = new Dictionary<string, Size>();
-    // Option buttons with "visible = false" in the source.
-    public HashSet<string> Hidden = new HashSet<string>();
-    // The texts the source gives the form and its controls (a text box's
-    // label under the label's name), as the source's characters.
-    public string FormText;
-    public Dictionary<string, string> Texts = new Dictionary<string, string>();
+    public Dictionary<string, int> TabIndexes = new Dictionary<string, int>();
 
     static readonly Regex classLine = new Regex(@"^Public Class (\S+)\s*$");
     // Both the "Point(a, b)" and the narrow "Point(a,b)" forms.
@@ -57,9 +58,9 @@ class Expectation
         new Regex(@"^\s*Me\.(\S+)\.Location = New System\.Drawing\.Point\((-?\d+), ?(-?\d+)\)\s*$");
     static readonly Regex sizeLine =
         new Regex(@"^\s*Me\.(\S+)\.Size = New System\.Drawing\.Size\((-?\d+), ?(-?\d+)\)\s*$");
+    static readonly Regex tabIndexLine = new Regex(@"^\s*Me\.(\S+)\.TabIndex = (-?\d+)\s*$");
     static readonly Regex clientSizeLine =
         new Regex(@"^\s*(?:Me|MyBase)\.ClientSize = New System\.Drawing\.Size\((-?\d+), ?(-?\d+)\)\s*$");
-    static readonly Regex declarationLine = new Regex(@"^\s*Friend (?:Shadows )?WithEvents (\S+) As (\S+)\s*$");
 
     public static string Bare(string name)
     {
@@ -67,15 +68,27 @@ class Expectation
         return name.ToLowerInvariant();
     }
 
-    public static Expectation Read(string vbPath, string sourcePath)
+    // The .vb is read as Visual Basic reads it: as UTF-8 when it is valid
+    // UTF-8, else in the code page of a Western Windows, Windows-1252.
+    static string[] Read(string vbPath)
     {
-        var e = new Expectation();
-        var declared = new List<KeyValuePair<string, string>>();   // name and type, in order
-        foreach (string line in File.ReadAllLines(vbPath)) {
+        byte[] bytes = File.ReadAllBytes(vbPath);
+        string text;
+        try {
+            text = new UTF8Encoding(false, true).GetString(bytes);
+        } catch (ArgumentException) {
+            text = Encoding.GetEncoding(1252).GetString(bytes);
+        }
+        if (text.Length > 0 && text[0] == '\uFEFF') text = text.Substring(1);
+        return text.Replace("\r\n", "\n").Split('\n');
+    }
+
+    public static Lines Of(string vbPath)
+    {
+        var e = new Lines();
+        foreach (string line in Read(vbPath)) {
             Match m;
-            if ((m = declarationLine.Match(line)).Success) {
-                declared.Add(new KeyValuePair<string, string>(Bare(m.Groups[1].Value), m.Groups[2].Value));
-            } else if (e.ClassName == null && (m = classLine.Match(line)).Success) {
+            if (e.ClassName == null && (m = classLine.Match(line)).Success) {
                 e.ClassName = Bare(m.Groups[1].Value);
             } else if ((m = locationLine.Match(line)).Success) {
                 e.Locations[Bare(m.Groups[1].Value)] =
@@ -83,114 +96,88 @@ class Expectation
             } else if ((m = sizeLine.Match(line)).Success) {
                 e.Sizes[Bare(m.Groups[1].Value)] =
                     new Size(int.Parse(m.Groups[2].Value), int.Parse(m.Groups[3].Value));
+            } else if ((m = tabIndexLine.Match(line)).Success) {
+                e.TabIndexes[Bare(m.Groups[1].Value)] = int.Parse(m.Groups[2].Value);
             } else if ((m = clientSizeLine.Match(line)).Success) {
                 e.ClientSize = new Size(int.Parse(m.Groups[1].Value), int.Parse(m.Groups[2].Value));
             }
         }
-        if (sourcePath != "") {
-            List<string> words = Words(sourcePath);
-            e.Hidden = HiddenOptions(words);
-            // A text box's label is declared right after it.
-            var labels = new Dictionary<string, string>();
-            for (int i = 0; i + 1 < declared.Count; ++i)
-                if (declared[i].Value == "System.Windows.Forms.TextBox") labels[declared[i].Key] = declared[i + 1].Key;
-            ReadTexts(words, labels, e);
-        }
         return e;
     }
+}
 
-    // The words of a source. Its words are case-insensitive, an apostrophe
-    // starts a comment and a quoted text runs to the next double quote on its
-    // line; a text is kept as the word "\"" followed by its bytes, one char
-    // each (the source is read as ISO-8859-1 for that).
-    static List<string> Words(string sourcePath)
+// One control of a description.
+class Described
+{
+    public string Field, Kind, Type;
+    public Point? Location;
+    public Size? Size;
+    public int? TabIndex, Interval;
+    public bool Visible;
+    public string Text;   // null where the .vb sets no Text
+}
+
+// The description of the laid-out form that kavel writes beside the .vb
+// (--emit=json): the texts it shows, already decoded, the controls by their
+// fields, and which of them the source hides.
+class Description
+{
+    public string ClassName, Caption;
+    public Size ClientSize;
+    public List<Described> Controls = new List<Described>();
+
+    static JsonValue Member(JsonValue o, string key, JsonType type, string where)
     {
-        var words = new List<string>();
-        foreach (string line in File.ReadAllLines(sourcePath, Encoding.GetEncoding("iso-8859-1"))) {
-            var word = new StringBuilder();
-            for (int i = 0; i <= line.Length; ++i) {
-                char c = i < line.Length ? line[i] : '\n';
-                if (c < 128 && char.IsLetterOrDigit(c)) { word.Append(char.ToLowerInvariant(c)); continue; }
-                if (word.Length > 0) { words.Add(word.ToString()); word.Clear(); }
-                if (c == '=') words.Add("=");
-                else if (c == '"') {
-                    int close = line.IndexOf('"', i + 1);
-                    words.Add("\"" + (close < 0 ? line.Substring(i + 1) : line.Substring(i + 1, close - i - 1)));
-                    i = close < 0 ? line.Length : close;
-                } else if (c == '\'') break;
+        if (o.JsonType != JsonType.Object || !o.ContainsKey(key))
+            throw new FormatException(where + " has no \"" + key + "\"");
+        JsonValue v = o[key];
+        if (v == null || v.JsonType != type)
+            throw new FormatException(where + ": \"" + key + "\" is not a " + type.ToString().ToLowerInvariant());
+        return v;
+    }
+
+    static bool Has(JsonValue o, string key) { return o.ContainsKey(key) && o[key] != null; }
+
+    static string Text(JsonValue o, string key, string where) { return (string)Member(o, key, JsonType.String, where); }
+    static int Number(JsonValue o, string key, string where) { return (int)Member(o, key, JsonType.Number, where); }
+
+    static Size SizeOf(JsonValue o, string key, string where)
+    {
+        JsonValue v = Member(o, key, JsonType.Object, where);
+        return new Size(Number(v, "width", where + " " + key), Number(v, "height", where + " " + key));
+    }
+
+    public static Description Of(string jsonPath)
+    {
+        JsonValue root = JsonValue.Parse(File.ReadAllText(jsonPath, new UTF8Encoding(false, true)));
+        if (Number(root, "schema", "the description") != 1)
+            throw new FormatException("the description is not of schema 1");
+        var d = new Description();
+        JsonValue form = Member(root, "form", JsonType.Object, "the description");
+        d.ClassName = Text(form, "className", "form");
+        if (Has(form, "caption")) d.Caption = Text(form, "caption", "form");
+        d.ClientSize = SizeOf(form, "clientSize", "form");
+        int i = 0;
+        foreach (JsonValue c in Member(root, "controls", JsonType.Array, "the description")) {
+            string where = "control " + i++;
+            var x = new Described();
+            x.Field = Text(c, "field", where).ToLowerInvariant();
+            where = x.Field;
+            x.Kind = Text(c, "kind", where);
+            x.Type = Text(c, "type", where);
+            x.Visible = !Has(c, "visible") || (bool)Member(c, "visible", JsonType.Boolean, where);
+            if (Has(c, "text")) x.Text = Text(c, "text", where);
+            if (x.Kind == "timer") {
+                x.Interval = Number(c, "interval", where);
+            } else {
+                JsonValue at = Member(c, "location", JsonType.Object, where);
+                x.Location = new Point(Number(at, "x", where + " location"), Number(at, "y", where + " location"));
+                x.Size = SizeOf(c, "size", where);
+                x.TabIndex = Number(c, "tabIndex", where);
             }
-            words.Add("\n");
+            d.Controls.Add(x);
         }
-        return words;
-    }
-
-    // The characters of Windows-1252 0x80 to 0x9F; the other bytes are their
-    // own code, and so are the five the code page leaves free, as Windows
-    // reads them.
-    static readonly int[] windows1252 = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-    static byte[] BytesOf(string word)
-    {
-        var bytes = new byte[word.Length - 1];
-        for (int i = 1; i < word.Length; ++i) bytes[i - 1] = (byte)word[i];
-        return bytes;
-    }
-
-    // The texts of the source as characters: its texts are read together,
-    // as UTF-8 when all of them are valid UTF-8, else as Windows-1252 (one
-    // source file, read in one encoding).
-    static void ReadTexts(List<string> words, Dictionary<string, string> labels, Expectation e)
-    {
-        var strict = new UTF8Encoding(false, true);
-        bool utf8 = true;
-        foreach (string w in words) {
-            if (!w.StartsWith("\"")) continue;
-            try { strict.GetString(BytesOf(w)); } catch (ArgumentException) { utf8 = false; }
-        }
-        Func<string, string> decode = w => {
-            byte[] bytes = BytesOf(w);
-            if (utf8) return strict.GetString(bytes);
-            var text = new StringBuilder();
-            foreach (byte b in bytes) text.Append((char)(b >= 0x80 && b < 0xA0 ? windows1252[b - 0x80] : b));
-            return text.ToString();
-        };
-        Func<int, string, string> attribute = (from, name) => {   // the text of the next such attribute
-            for (int j = from; j + 2 < words.Count; ++j)
-                if (words[j] == name && words[j + 1] == "=" && words[j + 2].StartsWith("\"")) return decode(words[j + 2]);
-            return null;
-        };
-        bool inForm = true;
-        for (int i = 0; i + 1 < words.Count; ++i) {
-            string w = words[i];
-            if (w == "section") inForm = false;
-            if (inForm && w == "caption" && e.FormText == null) e.FormText = attribute(i, "caption");
-            if (w == "commandbutton" || w == "checkbox" || w == "frame" || w == "optionbutton") {
-                string text = attribute(i + 2, "caption");
-                if (text != null) e.Texts[words[i + 1]] = text;
-            } else if (w == "textbox") {
-                e.Texts[words[i + 1]] = "";
-                string label, text = attribute(i + 2, "label");
-                if (text != null && labels.TryGetValue(words[i + 1], out label)) e.Texts[label] = text;
-            }
-        }
-    }
-
-    // The option buttons that a source declares with "visible = false"; an
-    // option button's attributes end at its "end".
-    static HashSet<string> HiddenOptions(List<string> words)
-    {
-        var hidden = new HashSet<string>();
-        for (int i = 0; i + 1 < words.Count; ++i) {
-            if (words[i] != "optionbutton") continue;
-            string name = words[i + 1];
-            for (int j = i + 2; j < words.Count && words[j] != "end"; ++j)
-                if (words[j] == "visible" && j + 2 < words.Count && words[j + 1] == "=" && words[j + 2] == "false")
-                    hidden.Add(name);
-        }
-        return hidden;
+        return d;
     }
 }
 
@@ -326,15 +313,32 @@ static class FormsOpen
         return true;
     }
 
-    static Outcome Open(Assembly assembly, string vbPath, string sourcePath, string pngPath, string label,
+    // The size Mono gives a control whose lines give it SIZE: a window is at
+    // least 1 pixel high, a multiline text box at least 20.
+    static Size UnderMono(Size size, Control control)
+    {
+        if (size.Height < 1) size.Height = 1;
+        var text = control as TextBox;
+        if (text != null && text.Multiline && size.Height < 20) size.Height = 20;
+        return size;
+    }
+
+    static Outcome Open(Assembly assembly, string vbPath, string jsonPath, string pngPath, string label,
                         TextWriter report)
     {
         var o = new Outcome { Label = label };
-        Expectation want;
+        Lines want;
         try {
-            want = Expectation.Read(vbPath, sourcePath);
+            want = Lines.Of(vbPath);
         } catch (Exception e) {
-            o.Faults.Add("cannot read the generated file or the source: " + e.Message);
+            o.Faults.Add("cannot read the generated file: " + e.Message);
+            return o;
+        }
+        Description description = null;
+        try {
+            if (jsonPath != "") description = Description.Of(jsonPath);
+        } catch (Exception e) {
+            o.Faults.Add("cannot read the description: " + e.GetType().Name + ": " + e.Message);
             return o;
         }
         Type type = want.ClassName == null ? null : assembly.GetType(want.ClassName, false, true);
@@ -351,7 +355,7 @@ static class FormsOpen
         }
         current = o;
         try {
-            Check(form, type, want, pngPath, o, report);
+            Check(form, type, want, description, pngPath, o, report);
         } catch (Exception e) {
             o.Faults.Add("exception while opened: " + Describe(e, type));
         } finally {
@@ -367,7 +371,8 @@ static class FormsOpen
         return o;
     }
 
-    static void Check(Form form, Type type, Expectation want, string pngPath, Outcome o, TextWriter report)
+    static void Check(Form form, Type type, Lines want, Description description, string pngPath, Outcome o,
+                      TextWriter report)
     {
 #pragma warning disable 618   // AutoScale: the generated class sets AutoScaleBaseSize
         form.AutoScale = false;
@@ -430,19 +435,23 @@ static class FormsOpen
             }
             if (control.Location != location)
                 o.Faults.Add(name + ": Location " + Show(control.Location) + ", lines say " + Show(location));
-            Size expected = size;
-            if (expected.Height < 1) expected.Height = 1;
-            var text = control as TextBox;
-            if (text != null && text.Multiline && expected.Height < 20) expected.Height = 20;
-            if (control.Size != expected)
+            if (control.Size != UnderMono(size, control))
                 o.Faults.Add(name + ": Size " + Show(control.Size) + ", lines say " + Show(size));
         }
         foreach (string name in want.Locations.Keys)
             if (!seen.Contains(name)) o.Faults.Add(name + ": has a Location line but no control of that name");
 
-        // Visibility, as the source asks.
+        // Visibility, as the description says the source asks.
+        var hiddenOnes = new HashSet<string>();
+        var texts = new Dictionary<string, string>();
+        if (description != null) {
+            foreach (Described d in description.Controls) {
+                if (!d.Visible) hiddenOnes.Add(d.Field);
+                if (d.Text != null) texts[d.Field] = d.Text;
+            }
+        }
         foreach (var c in controls) {
-            bool hidden = want.Hidden.Contains(c.Key);
+            bool hidden = hiddenOnes.Contains(c.Key);
             if (hidden && c.Value.Visible) o.Faults.Add(c.Key + ": shown, but hidden in the source");
             if (!hidden && !c.Value.Visible) o.Faults.Add(c.Key + ": not visible");
             // Mono makes a window of no height 1 pixel high, but nothing
@@ -453,13 +462,15 @@ static class FormsOpen
         }
 
         // Texts, character for character as the source has them.
-        if (want.FormText != null && form.Text != want.FormText)
-            o.Faults.Add("form Text " + Quote(form.Text) + ", the source says " + Quote(want.FormText));
+        if (description != null && description.Caption != null && form.Text != description.Caption)
+            o.Faults.Add("form Text " + Quote(form.Text) + ", the source says " + Quote(description.Caption));
         foreach (var c in controls) {
             string text;
-            if (want.Texts.TryGetValue(c.Key, out text) && c.Value.Text != text)
+            if (texts.TryGetValue(c.Key, out text) && c.Value.Text != text)
                 o.Faults.Add(c.Key + ": Text " + Quote(c.Value.Text) + ", the source says " + Quote(text));
         }
+
+        if (description != null) CheckDescription(form, type, want, description, controls, o);
 
         // Painting.
         if (!painted.Contains(form)) o.Faults.Add("the form did not paint");
@@ -482,6 +493,65 @@ static class FormsOpen
         }
 
         if (pngPath != "") Picture(form, pngPath, o);
+    }
+
+    // The description against the generated lines and the runtime: a
+    // description that says otherwise than either is at fault.
+    static void CheckDescription(Form form, Type type, Lines want, Description description,
+                                 List<KeyValuePair<string, Control>> controls, Outcome o)
+    {
+        if (description.ClassName.ToLowerInvariant() != want.ClassName)
+            o.Faults.Add("the description says class " + description.ClassName + ", the .vb declares " + want.ClassName);
+        if (want.ClientSize != null && description.ClientSize != want.ClientSize.Value)
+            o.Faults.Add("the description says ClientSize " + Show(description.ClientSize) + ", lines say " +
+                         Show(want.ClientSize.Value));
+        Size client = description.ClientSize;
+        if (client.Height < 1) client.Height = 1;
+        if (form.ClientSize != client)
+            o.Faults.Add("the description says ClientSize " + Show(description.ClientSize) + ", the runtime shows " +
+                         Show(form.ClientSize));
+
+        var runtime = new Dictionary<string, Control>();
+        foreach (var c in controls) runtime[c.Key] = c.Value;
+        var described = new HashSet<string>();
+        foreach (Described d in description.Controls) {
+            described.Add(d.Field);
+            if (d.Kind == "timer") {
+                PropertyInfo p = type.GetProperty(d.Field, BindingFlags.Instance | BindingFlags.Public |
+                                                  BindingFlags.NonPublic | BindingFlags.DeclaredOnly | BindingFlags.IgnoreCase);
+                var timer = p == null ? null : p.GetValue(form, null) as System.Windows.Forms.Timer;
+                if (timer == null)
+                    o.Faults.Add(d.Field + ": a timer in the description, but the form has no timer of that name");
+                else if (timer.Interval != d.Interval)
+                    o.Faults.Add(d.Field + ": Interval " + timer.Interval + ", the description says " + d.Interval);
+                continue;
+            }
+            Control control;
+            if (!runtime.TryGetValue(d.Field, out control)) {
+                o.Faults.Add(d.Field + ": in the description, but the form has no control of that name");
+                continue;
+            }
+            if (!string.Equals(control.GetType().FullName, d.Type, StringComparison.OrdinalIgnoreCase))
+                o.Faults.Add(d.Field + ": a " + control.GetType().FullName + ", the description says " + d.Type);
+            var bounds = new Rectangle(d.Location.Value, d.Size.Value);
+            Point location;
+            Size size;
+            if (want.Locations.TryGetValue(d.Field, out location) && want.Sizes.TryGetValue(d.Field, out size) &&
+                bounds != new Rectangle(location, size))
+                o.Faults.Add(d.Field + ": the description says " + Show(bounds) + ", lines say " +
+                             Show(new Rectangle(location, size)));
+            if (control.Bounds != new Rectangle(bounds.Location, UnderMono(bounds.Size, control)))
+                o.Faults.Add(d.Field + ": the description says " + Show(bounds) + ", the runtime shows " + Show(control.Bounds));
+            int tabIndex;
+            if (!want.TabIndexes.TryGetValue(d.Field, out tabIndex))
+                o.Faults.Add(d.Field + ": the description says TabIndex " + d.TabIndex + ", there is no TabIndex line");
+            else if (tabIndex != d.TabIndex)
+                o.Faults.Add(d.Field + ": the description says TabIndex " + d.TabIndex + ", lines say " + tabIndex);
+            if (control.TabIndex != d.TabIndex)
+                o.Faults.Add(d.Field + ": the description says TabIndex " + d.TabIndex + ", the runtime has " + control.TabIndex);
+        }
+        foreach (var c in controls)
+            if (!described.Contains(c.Key)) o.Faults.Add(c.Key + ": not in the description");
     }
 
     static bool Black(Bitmap bitmap)

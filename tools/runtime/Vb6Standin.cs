@@ -1,23 +1,22 @@
-// Stand-ins for the three Visual Basic 6 list boxes that generated forms
-// declare: DriveListBox, DirListBox and FileListBox of the namespace
-// Microsoft.VisualBasic.Compatibility.VB6. Mono has no
-// Microsoft.VisualBasic.Compatibility assembly, so without these a form that
-// uses one cannot load under Mono. They exist only so that tools/formsopen
-// can open such forms; they are not part of the compiler's output, copy no
-// behaviour of the real controls (no drives, folders or files are listed)
-// and keep only their shape: the drive list drops down like a combo box, the
-// folder and file lists are plain list boxes.
+// The names of the three Visual Basic 6 list boxes that forms for .NET
+// Framework declare (DriveListBox, DirListBox and FileListBox of the
+// namespace Microsoft.VisualBasic.Compatibility.VB6), bound to kavel's own
+// list boxes of Kavel.Controls. Mono has no Microsoft.VisualBasic.Compatibility
+// assembly, so without these a form that uses one cannot load under Mono;
+// through them such a form opens with the real drives, folders and files
+// that Kavel.Controls lists, as a form for modern .NET does. They exist only
+// for tools/formsopen and are not part of the compiler's output.
 namespace Microsoft.VisualBasic.Compatibility.VB6
 {
-    public class DriveListBox : System.Windows.Forms.ComboBox
+    public class DriveListBox : Kavel.Controls.DriveListBox
     {
     }
 
-    public class DirListBox : System.Windows.Forms.ListBox
+    public class DirListBox : Kavel.Controls.DirListBox
     {
     }
 
-    public class FileListBox : System.Windows.Forms.ListBox
+    public class FileListBox : Kavel.Controls.FileListBox
     {
     }
 }

@@ -20,17 +20,21 @@ Public Class faulttexts
         ' reads each pair as one plain double quote.
         Me.doubled.Location = New System.Drawing.Point(132, 40)
         Me.doubled.Size = New System.Drawing.Size(81, 33)
+        Me.doubled.TabIndex = 0
         Me.doubled.Text = "say ““hi””"
         Me.right.Location = New System.Drawing.Point(132, 99)
         Me.right.Size = New System.Drawing.Size(81, 33)
+        Me.right.TabIndex = 1
         Me.right.Text = "say " & Microsoft.VisualBasic.ChrW(&H201C) & "hi" & Microsoft.VisualBasic.ChrW(&H201D)
         Me.box.Location = New System.Drawing.Point(187, 158)
         Me.box.MultiLine = 1
         Me.box.Size = New System.Drawing.Size(81, 21)
+        Me.box.TabIndex = 2
         Me.box.Text = "typed"
         ' The label is the text box's, declared right after it.
         Me.lbl3.Location = New System.Drawing.Point(80, 158)
         Me.lbl3.Size = New System.Drawing.Size(81, 33)
+        Me.lbl3.TabIndex = 3
         Me.lbl3.Text = "Nom" & Microsoft.VisualBasic.ChrW(&H201D)
         Me.ClientSize = New System.Drawing.Size(312, 213)
         Me.Controls.AddRange(New System.Windows.Forms.Control() {Me.doubled, Me.right, Me.box, Me.lbl3})
