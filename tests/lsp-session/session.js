@@ -16,7 +16,18 @@ if (!command) {
 }
 
 const server = spawn(command, args, { stdio: ['pipe', 'pipe', 'inherit'] });
-const exited = new Promise((resolve) => server.on('exit', (code) => resolve(code)));
+let exitSent = false;
+const exited = new Promise((resolve) => server.on('exit', (code, signal) => {
+  if (!exitSent) {
+    console.log(`lsp-session: FAILED: the server ended before its exit (status ${code}, signal ${signal})`);
+    process.exit(1);
+  }
+  resolve(code);
+}));
+server.on('error', (e) => {
+  console.log(`lsp-session: FAILED: the server does not start: ${e.message}`);
+  process.exit(1);
+});
 
 // Responses without an id (to a message the server could not read) reach
 // the library's logger: they are kept to be checked.
@@ -410,6 +421,7 @@ step('shutdown, then exit with status 0', async () => {
   assert.strictEqual(await connection.sendRequest(rpc.ShutdownRequest.type), null);
   await expectError(connection.sendRequest(rpc.HoverRequest.type,
     { textDocument: { uri: sampleUri }, position: { line: 0, character: 0 } }), -32600, 'a request after shutdown');
+  exitSent = true;
   await connection.sendNotification(rpc.ExitNotification.type);
   const code = await Promise.race([exited, new Promise((r) => setTimeout(() => r('timeout'), 10000))]);
   assert.strictEqual(code, 0);
