@@ -265,3 +265,15 @@ TEST(SyntaxProbe, CompleteFormsAndWhereOthersStop)
     EXPECT_FALSE(broken.endReached);
     EXPECT_EQ(broken.stopOffset, 22u);   // the second 'top'
 }
+
+TEST(LspServer, AnOpenWithoutTextOpensNothing)
+{
+    lsp::Server server;
+    server.handle(R"({"jsonrpc":"2.0","id":1,"method":"initialize","params":{}})");
+    EXPECT_TRUE(server.handle(R"({"jsonrpc":"2.0","method":"textDocument/didOpen","params":{"textDocument":{"uri":"u"}}})")
+                    .empty());
+    const auto out = server.handle(R"({"jsonrpc":"2.0","id":2,"method":"textDocument/hover","params":)"
+                                   R"({"textDocument":{"uri":"u"},"position":{"line":0,"character":0}}})");
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_NE(out[0].find("\"code\":-32602"), std::string::npos) << out[0];
+}
