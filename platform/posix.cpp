@@ -55,11 +55,13 @@ void closeFile(FileHandle file)
 
 namespace {
 
+constexpr off_t MapThreshold = 1 << 16;
+
 // Reads what is left of an open file into a string.
 ReadOutcome readRest(int fd, FileContents& contents)
 {
     auto text = std::make_shared<std::string>();
-    char buffer[1 << 16];
+    char buffer[MapThreshold];
     for (;;) {
         const long long got = readSome(fd, buffer, sizeof buffer);
         if (got < 0)
@@ -87,9 +89,10 @@ ReadOutcome readFile(const char* path, FileContents& contents)
         errno = EISDIR;
         return ReadOutcome::CannotOpen;
     }
-    // A regular file with bytes is mapped; anything else (an empty file, a
-    // pipe, a file of the kernel whose size says nothing) is read.
-    if (S_ISREG(st.st_mode) && st.st_size > 0) {
+    // A large regular file is mapped; anything else (a small or empty file,
+    // a pipe, a file of the kernel whose size says nothing) is read, which
+    // for a small file costs less than setting up a mapping.
+    if (S_ISREG(st.st_mode) && st.st_size >= MapThreshold) {
         const std::size_t size = static_cast<std::size_t>(st.st_size);
         void* mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0);
         if (mapped != MAP_FAILED) {
