@@ -7,15 +7,23 @@
 'use strict';
 const assert = require('assert');
 const { spawn } = require('child_process');
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
 const rpc = require('vscode-languageserver-protocol/node');
 
-const [command, ...args] = process.argv.slice(2);
+// A command or argument that names a file by a relative path (the server,
+// or the program wine runs) is taken from the folder the session started in.
+const fromHere = (a) => (a.includes('/') && fs.existsSync(a) ? path.resolve(a) : a);
+const [command, ...args] = process.argv.slice(2).map(fromHere);
 if (!command) {
   console.error('usage: node session.js COMMAND ARGS...');
   process.exit(2);
 }
 
-const server = spawn(command, args, { stdio: ['pipe', 'pipe', 'inherit'] });
+// The server runs in a folder of its own, which must stay empty: it writes no file.
+const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'kavel-lsp-session-'));
+const server = spawn(command, args, { stdio: ['pipe', 'pipe', 'inherit'], cwd: folder });
 let exitSent = false;
 const exited = new Promise((resolve) => server.on('exit', (code, signal) => {
   if (!exitSent) {
@@ -425,6 +433,8 @@ step('shutdown, then exit with status 0', async () => {
   await connection.sendNotification(rpc.ExitNotification.type);
   const code = await Promise.race([exited, new Promise((r) => setTimeout(() => r('timeout'), 10000))]);
   assert.strictEqual(code, 0);
+  assert.deepStrictEqual(fs.readdirSync(folder), [], 'files written by the server');
+  fs.rmdirSync(folder);
 });
 
 (async () => {
