@@ -326,6 +326,28 @@ step('kavel/preview: the description of the current text', async () => {
   assert.deepStrictEqual([ok.location.x, ok.location.y, ok.size.width, ok.size.height, ok.tabIndex], [40, 56, 81, 33, 0]);
 });
 
+step('while the text does not compile: the last good layout', async () => {
+  // 'width = medium' becomes 'width = mediu': refused, one diagnostic.
+  const broken = await diagnosticsOf(sampleUri, () => connection.sendNotification(rpc.DidChangeTextDocumentNotification.type, {
+    textDocument: { uri: sampleUri, version: 20 },
+    contentChanges: [{ range: { start: { line: 11, character: 13 }, end: { line: 11, character: 14 } }, text: '' }],
+  }));
+  assert.strictEqual(broken.diagnostics.length, 1);
+  assert.deepStrictEqual(broken.diagnostics[0].range, { start: { line: 11, character: 8 }, end: { line: 11, character: 13 } });
+  const h = await connection.sendRequest(rpc.HoverRequest.type,
+    { textDocument: { uri: sampleUri }, position: { line: 6, character: 16 } });
+  assert.match(h.contents.value, /location \(40, 56\)/);
+  assert.match(h.contents.value, /last text that compiled/);
+  const p = await connection.sendRequest('kavel/preview', { textDocument: { uri: sampleUri } });
+  assert.strictEqual(p.ok, false);
+  assert.strictEqual(p.description.form.name, 'Sample');
+  const fixed = await diagnosticsOf(sampleUri, () => connection.sendNotification(rpc.DidChangeTextDocumentNotification.type, {
+    textDocument: { uri: sampleUri, version: 21 },
+    contentChanges: [{ range: { start: { line: 11, character: 13 }, end: { line: 11, character: 13 } }, text: 'm' }],
+  }));
+  assert.deepStrictEqual(fixed.diagnostics, []);
+});
+
 const utfUri = 'file:///work/grüße.fms';
 step('non-ASCII texts: positions in UTF-16 code units', async () => {
   // The emoji is two UTF-16 units (four bytes), ü one (two bytes): the stray
@@ -404,7 +426,7 @@ step('malformed messages get the protocol error and the session goes on', async 
   // A notification with bad parameters is ignored; a change past the end is taken at the end.
   await connection.sendNotification(rpc.DidChangeTextDocumentNotification.type, { textDocument: { uri: 'file:///nowhere.fms' } });
   const past = await diagnosticsOf(sampleUri, () => connection.sendNotification(rpc.DidChangeTextDocumentNotification.type, {
-    textDocument: { uri: sampleUri, version: 7 },
+    textDocument: { uri: sampleUri, version: 22 },
     contentChanges: [{ range: { start: { line: 900, character: 0 }, end: { line: 900, character: 9 } }, text: '\' tail\n' }],
   }));
   assert.deepStrictEqual(past.diagnostics, []);
