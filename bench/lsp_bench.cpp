@@ -6,9 +6,18 @@
 //   - memory (resident set) after 10,000 changes is within 10 % of memory
 //     after 100.
 // Prints the figures and exits 1 when one is missed.
-//   lsp_bench [CHANGES]        (default 10000)
+//   lsp_bench [CHANGES [KAVEL]]     (default 10000)
+// With KAVEL (a built kavel), the same changes go to `KAVEL --lsp` over
+// pipes as well: the round trip from a change written to its diagnostics
+// read, and the server process's resident memory after 100 changes and
+// after all (read from /proc).
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <csignal>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -73,9 +82,9 @@ std::string quoted(const std::string& s)
     return out + "\"";
 }
 
-long residentKiB()
+long residentKiB(const std::string& process = "self")
 {
-    std::ifstream status("/proc/self/status");
+    std::ifstream status("/proc/" + process + "/status");
     std::string line;
     while (std::getline(status, line))
         if (line.rfind("VmRSS:", 0) == 0)
@@ -113,6 +122,88 @@ double timed(lsp::Server& server, const std::string& body, std::size_t& answers)
     return ms;
 }
 
+std::string changeMessage(int version, int line, bool insert)
+{
+    const std::string at = R"({"line":)" + std::to_string(line) + R"(,"character":11})";
+    const std::string range = insert ? R"({"start":)" + at + R"(,"end":)" + at + "}"
+                                     : R"({"start":)" + at + R"(,"end":{"line":)" + std::to_string(line) +
+                                           R"(,"character":12}})";
+    return R"({"jsonrpc":"2.0","method":"textDocument/didChange","params":{"textDocument":{"uri":"file:///bench.fms",)"
+           R"("version":)" + std::to_string(version) + R"(},"contentChanges":[{"range":)" + range + R"(,"text":")" +
+           (insert ? "x" : "") + "\"}]}}";
+}
+
+// The same changes to a kavel --lsp process; false when it misbehaves.
+bool processMode(const char* kavel, int changes, const std::string& form, int captionLine)
+{
+    int toServer[2], fromServer[2];
+    if (pipe(toServer) != 0 || pipe(fromServer) != 0)
+        return false;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(toServer[0], 0);
+        dup2(fromServer[1], 1);
+        close(toServer[1]);
+        close(fromServer[0]);
+        execl(kavel, kavel, "--lsp", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(toServer[0]);
+    close(fromServer[1]);
+    std::atomic<long> published{0};
+    std::thread reader([&] {
+        lsp::MessageReader messages;
+        std::string body;
+        char chunk[65536];
+        for (;;) {
+            const ssize_t got = read(fromServer[0], chunk, sizeof chunk);
+            if (got <= 0)
+                return;
+            messages.feed(std::string_view(chunk, static_cast<std::size_t>(got)));
+            while (messages.next(body) == lsp::MessageReader::Status::Message)
+                if (body.find("publishDiagnostics") != std::string::npos)
+                    ++published;
+        }
+    });
+    auto send = [&](const std::string& body) {
+        const std::string message = lsp::frame(body);
+        return write(toServer[1], message.data(), message.size()) == static_cast<ssize_t>(message.size());
+    };
+    auto waitFor = [&](long count) {
+        while (published.load() < count)
+            std::this_thread::sleep_for(std::chrono::microseconds(20));
+    };
+    send(R"({"jsonrpc":"2.0","id":0,"method":"initialize","params":{"capabilities":{}}})");
+    send(R"({"jsonrpc":"2.0","method":"textDocument/didOpen","params":{"textDocument":)"
+         R"({"uri":"file:///bench.fms","version":1,"text":)" + quoted(form) + "}}}");
+    waitFor(1);
+    std::vector<double> roundTrip(static_cast<std::size_t>(changes), 0.0);
+    const std::string process = std::to_string(pid);
+    long after100 = 0;
+    for (int i = 0; i < changes; ++i) {
+        const auto start = Clock::now();
+        send(changeMessage(i + 2, captionLine, i % 2 == 0));
+        waitFor(i + 2);
+        roundTrip[static_cast<std::size_t>(i)] = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        if (i + 1 == 100)
+            after100 = residentKiB(process);
+    }
+    const long afterAll = residentKiB(process);
+    send(R"({"jsonrpc":"2.0","id":1,"method":"shutdown"})");
+    send(R"({"jsonrpc":"2.0","method":"exit"})");
+    close(toServer[1]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    reader.join();
+    close(fromServer[0]);
+    const double growth = 100.0 * static_cast<double>(afterAll - after100) / static_cast<double>(after100);
+    std::printf("lsp_bench: %s --lsp over pipes: change -> diagnostics read: median %.3f ms, 99th percentile %.3f ms\n",
+                kavel, median(roundTrip), p99(roundTrip));
+    std::printf("lsp_bench: %s --lsp resident memory after 100 changes %ld KiB, after %d: %ld KiB (%+.1f %%); exit status %d\n",
+                kavel, after100, changes, afterAll, growth, WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+    return growth <= 10.0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -134,14 +225,7 @@ int main(int argc, char** argv)
     // again: the form compiles after every change.
     const std::string captionLine = std::to_string(lineOf(form, "caption = \"Button 1\""));
     const std::string buttonLine = std::to_string(lineOf(form, "commandbutton Button1"));
-    auto change = [&](int version, bool insert) {
-        const std::string at = R"({"line":)" + captionLine + R"(,"character":11})";
-        const std::string range = insert ? R"({"start":)" + at + R"(,"end":)" + at + "}"
-                                         : R"({"start":)" + at + R"(,"end":{"line":)" + captionLine + R"(,"character":12}})";
-        return R"({"jsonrpc":"2.0","method":"textDocument/didChange","params":{"textDocument":{"uri":"file:///bench.fms",)"
-               R"("version":)" + std::to_string(version) + R"(},"contentChanges":[{"range":)" + range +
-               R"(,"text":")" + (insert ? "x" : "") + "\"}]}}";
-    };
+    auto change = [&](int version, bool insert) { return changeMessage(version, std::stoi(captionLine), insert); };
     // A change that breaks the form and one that mends it: the refusal path.
     auto breakChange = [&](int version, bool breakIt) {
         const std::string range = R"({"start":{"line":)" + buttonLine + R"(,"character":0},"end":{"line":)" + buttonLine +
@@ -200,6 +284,8 @@ int main(int argc, char** argv)
         std::printf("lsp_bench: the breaking change was NOT refused\n");
     bool ok = refused && median(changeMs) <= 2.0 && median(completionMs) <= 1.0 && median(hoverMs) <= 1.0 && growth <= 10.0 &&
               !lastHover.empty() && lastHover[0].find("\"contents\"") != std::string::npos;
+    if (argc > 2)
+        ok = processMode(argv[2], changes, form, std::stoi(captionLine)) && ok;
     std::printf("lsp_bench: %s (%zu messages out)\n", ok ? "within the limits" : "OUTSIDE THE LIMITS", answers);
     return ok ? 0 : 1;
 }

@@ -100,6 +100,7 @@ struct Document {
     bool compiles = false;
     std::unique_ptr<GoodCompile> good;          // the last text that compiled
 
+    Document() { setText({}); }
     void setText(std::string t)
     {
         text = std::move(t);
@@ -238,8 +239,9 @@ void Server::State::dispatch(const std::string& method, const json& id, bool req
         if (method == "textDocument/didOpen") {
             const json& item = member(params, "textDocument");
             const std::string& uri = stringMember(item, "uri");
+            const std::string& text = stringMember(item, "text");
             Document& d = documents[uri];
-            d.setText(stringMember(item, "text"));
+            d.setText(text);
             d.version = item.contains("version") && item["version"].is_number_integer() ? item["version"].get<long long>() : 0;
             compileAndPublish(uri, d);
         } else if (method == "textDocument/didChange") {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "lsp/lsp.h"
+#include "parser/parser.h"
 
 using lsp::LineIndex;
 using lsp::MessageReader;
@@ -221,4 +222,58 @@ TEST(LspFormat, CanonicalLayoutAndBrokenSources)
     EXPECT_EQ(lsp::formatSource(*formatted), formatted);
     EXPECT_FALSE(lsp::formatSource("form x\nlocation =\n").has_value());
     EXPECT_FALSE(lsp::formatSource(std::string("form\0x", 6)).has_value());
+}
+
+// The parser's syntax probe, which completion stands on: the tokens the
+// table takes where a prefix of a form ends, and no action run on the way.
+TEST(SyntaxProbe, TokensAcceptedWhereThePrefixEnds)
+{
+    auto accepted = [](std::string_view text) {
+        const SyntaxProbe probe = probeSyntax(SourceBuffer("p.fms", text));
+        EXPECT_TRUE(probe.endReached) << text;
+        return probe.accepted;
+    };
+    EXPECT_EQ(accepted(""), (std::vector<int>{KwForm}));
+    EXPECT_EQ(accepted("form x"), (std::vector<int>{TokNewline}));
+    // After the header's line end: more line ends, or 'location' (in the
+    // order of the token codes).
+    EXPECT_EQ(accepted("form x\n"), (std::vector<int>{TokNewline, KwLocation}));
+    EXPECT_EQ(accepted("form x\nlocation ="), (std::vector<int>{KwBottom, KwMiddle, KwTop}));
+    EXPECT_EQ(accepted("form x\nlocation = top"), (std::vector<int>{KwCenter, KwLeft, KwRight}));
+    // Inside a section, after a control's end: more line ends, another control
+    // or the section's end.
+    const std::vector<int> controls = accepted(
+        "form x\nlocation = top left\ncaption = \"c\"\norganization = rows\nsection\ntimer t\ninterval = 1\nend\n");
+    EXPECT_EQ(controls, (std::vector<int>{KwCheckBox, KwCommandButton, KwComboBox, KwDirListBox, KwDriveListBox, KwEnd,
+                                          TokNewline, KwFileListBox, KwFrame, KwListBox, KwScrollBar, KwTextBox,
+                                          KwTimer}));
+    // A check the actions would refuse (an interval of 0) does not stop it.
+    EXPECT_EQ(accepted("form x\nlocation = top left\ncaption = \"c\"\norganization = rows\nsection\ntimer t\n"
+                       "interval = 0\n"),
+              (std::vector<int>{KwEnd, TokNewline}));
+}
+
+TEST(SyntaxProbe, CompleteFormsAndWhereOthersStop)
+{
+    const SyntaxProbe whole = probeSyntax(SourceBuffer(
+        "p.fms", "form x\nlocation = top left\ncaption = \"c\"\norganization = rows\nsection\ntimer t\n"
+                 "interval = 1\nend\nend\nend\n"));
+    EXPECT_TRUE(whole.complete);
+    EXPECT_FALSE(whole.endReached);
+    const SyntaxProbe broken = probeSyntax(SourceBuffer("p.fms", "form x\nlocation = top top\n"));
+    EXPECT_FALSE(broken.complete);
+    EXPECT_FALSE(broken.endReached);
+    EXPECT_EQ(broken.stopOffset, 22u);   // the second 'top'
+}
+
+TEST(LspServer, AnOpenWithoutTextOpensNothing)
+{
+    lsp::Server server;
+    server.handle(R"({"jsonrpc":"2.0","id":1,"method":"initialize","params":{}})");
+    EXPECT_TRUE(server.handle(R"({"jsonrpc":"2.0","method":"textDocument/didOpen","params":{"textDocument":{"uri":"u"}}})")
+                    .empty());
+    const auto out = server.handle(R"({"jsonrpc":"2.0","id":2,"method":"textDocument/hover","params":)"
+                                   R"({"textDocument":{"uri":"u"},"position":{"line":0,"character":0}}})");
+    ASSERT_EQ(out.size(), 1u);
+    EXPECT_NE(out[0].find("\"code\":-32602"), std::string::npos) << out[0];
 }

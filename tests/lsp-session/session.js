@@ -7,16 +7,35 @@
 'use strict';
 const assert = require('assert');
 const { spawn } = require('child_process');
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
 const rpc = require('vscode-languageserver-protocol/node');
 
-const [command, ...args] = process.argv.slice(2);
+// A command or argument that names a file by a relative path (the server,
+// or the program wine runs) is taken from the folder the session started in.
+const fromHere = (a) => (a.includes('/') && fs.existsSync(a) ? path.resolve(a) : a);
+const [command, ...args] = process.argv.slice(2).map(fromHere);
 if (!command) {
   console.error('usage: node session.js COMMAND ARGS...');
   process.exit(2);
 }
 
-const server = spawn(command, args, { stdio: ['pipe', 'pipe', 'inherit'] });
-const exited = new Promise((resolve) => server.on('exit', (code) => resolve(code)));
+// The server runs in a folder of its own, which must stay empty: it writes no file.
+const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'kavel-lsp-session-'));
+const server = spawn(command, args, { stdio: ['pipe', 'pipe', 'inherit'], cwd: folder });
+let exitSent = false;
+const exited = new Promise((resolve) => server.on('exit', (code, signal) => {
+  if (!exitSent) {
+    console.log(`lsp-session: FAILED: the server ended before its exit (status ${code}, signal ${signal})`);
+    process.exit(1);
+  }
+  resolve(code);
+}));
+server.on('error', (e) => {
+  console.log(`lsp-session: FAILED: the server does not start: ${e.message}`);
+  process.exit(1);
+});
 
 // Responses without an id (to a message the server could not read) reach
 // the library's logger: they are kept to be checked.
@@ -307,6 +326,28 @@ step('kavel/preview: the description of the current text', async () => {
   assert.deepStrictEqual([ok.location.x, ok.location.y, ok.size.width, ok.size.height, ok.tabIndex], [40, 56, 81, 33, 0]);
 });
 
+step('while the text does not compile: the last good layout', async () => {
+  // 'width = medium' becomes 'width = mediu': refused, one diagnostic.
+  const broken = await diagnosticsOf(sampleUri, () => connection.sendNotification(rpc.DidChangeTextDocumentNotification.type, {
+    textDocument: { uri: sampleUri, version: 20 },
+    contentChanges: [{ range: { start: { line: 11, character: 13 }, end: { line: 11, character: 14 } }, text: '' }],
+  }));
+  assert.strictEqual(broken.diagnostics.length, 1);
+  assert.deepStrictEqual(broken.diagnostics[0].range, { start: { line: 11, character: 8 }, end: { line: 11, character: 13 } });
+  const h = await connection.sendRequest(rpc.HoverRequest.type,
+    { textDocument: { uri: sampleUri }, position: { line: 6, character: 16 } });
+  assert.match(h.contents.value, /location \(40, 56\)/);
+  assert.match(h.contents.value, /last text that compiled/);
+  const p = await connection.sendRequest('kavel/preview', { textDocument: { uri: sampleUri } });
+  assert.strictEqual(p.ok, false);
+  assert.strictEqual(p.description.form.name, 'Sample');
+  const fixed = await diagnosticsOf(sampleUri, () => connection.sendNotification(rpc.DidChangeTextDocumentNotification.type, {
+    textDocument: { uri: sampleUri, version: 21 },
+    contentChanges: [{ range: { start: { line: 11, character: 13 }, end: { line: 11, character: 13 } }, text: 'm' }],
+  }));
+  assert.deepStrictEqual(fixed.diagnostics, []);
+});
+
 const utfUri = 'file:///work/grüße.fms';
 step('non-ASCII texts: positions in UTF-16 code units', async () => {
   // The emoji is two UTF-16 units (four bytes), ü one (two bytes): the stray
@@ -385,7 +426,7 @@ step('malformed messages get the protocol error and the session goes on', async 
   // A notification with bad parameters is ignored; a change past the end is taken at the end.
   await connection.sendNotification(rpc.DidChangeTextDocumentNotification.type, { textDocument: { uri: 'file:///nowhere.fms' } });
   const past = await diagnosticsOf(sampleUri, () => connection.sendNotification(rpc.DidChangeTextDocumentNotification.type, {
-    textDocument: { uri: sampleUri, version: 7 },
+    textDocument: { uri: sampleUri, version: 22 },
     contentChanges: [{ range: { start: { line: 900, character: 0 }, end: { line: 900, character: 9 } }, text: '\' tail\n' }],
   }));
   assert.deepStrictEqual(past.diagnostics, []);
@@ -410,9 +451,12 @@ step('shutdown, then exit with status 0', async () => {
   assert.strictEqual(await connection.sendRequest(rpc.ShutdownRequest.type), null);
   await expectError(connection.sendRequest(rpc.HoverRequest.type,
     { textDocument: { uri: sampleUri }, position: { line: 0, character: 0 } }), -32600, 'a request after shutdown');
+  exitSent = true;
   await connection.sendNotification(rpc.ExitNotification.type);
   const code = await Promise.race([exited, new Promise((r) => setTimeout(() => r('timeout'), 10000))]);
   assert.strictEqual(code, 0);
+  assert.deepStrictEqual(fs.readdirSync(folder), [], 'files written by the server');
+  fs.rmdirSync(folder);
 });
 
 (async () => {
