@@ -69,13 +69,10 @@ json rangeJson(const LineIndex& lines, std::size_t from, std::size_t to)
     return json{{"start", positionJson(lines.positionOf(from))}, {"end", positionJson(lines.positionOf(to))}};
 }
 
-// The picture of a form for the preview.
-// SVG: the form's picture (codegen's drawForm(form, source, warnings)) is
-// made here once codegen/ has it; until then the preview carries the
-// description alone and an empty picture.
-std::string pictureOf(const Form& /*form*/, const SourceBuffer& /*source*/, const std::vector<Diagnostic>& /*warnings*/)
+// The picture of a laid-out form, with its layout warnings outlined.
+std::string pictureOf(const Form& form, const SourceBuffer& source, const std::vector<Diagnostic>& warnings)
 {
-    return {};
+    return drawForm(form, source, warnings);
 }
 
 std::string kvCode(int code)
