@@ -115,7 +115,8 @@ kavel_case_source() {  # CASE_DIR ARGS_FILE STDIN_FILE
 }
 
 # The forms the suites check, built in WORK by the kavel of BUILD, each with
-# the description it writes (--emit=vb,json):
+# the description and the picture it writes beside the .vb (--emit=vb,json,svg;
+# a case whose own arguments say what to write may write less):
 #   WORK/cases/CASE/   each end-to-end case laid down by e2e_tests --extract
 #                      and run with its own arguments
 #   WORK/example/      examples/sample.fms, compiled as a user would
@@ -140,12 +141,12 @@ kavel_corpus() {  # BUILD WORK FORMS SEED NAME
     mapfile -t words <"$args"
     input=/dev/null
     [ ! -f "$dir.stdin" ] || input=$dir.stdin
-    (cd "$dir" && "$build/kavel" --emit=vb,json "${words[@]}" <"$input" >/dev/null 2>&1) || true
+    (cd "$dir" && "$build/kavel" --emit=vb,json,svg "${words[@]}" <"$input" >/dev/null 2>&1) || true
   done
   cp "$kavel_root/examples/sample.fms" "$work/example/"
-  (cd "$work/example" && "$build/kavel" --emit=vb,json sample.fms >/dev/null)
+  (cd "$work/example" && "$build/kavel" --emit=vb,json,svg sample.fms >/dev/null)
   "$build/tests/formgen" "$seed" "$forms" "$work/random"
-  "$kavel_root/tests/compile-random" "$build/kavel" "$work/random" --emit=vb,json
+  "$kavel_root/tests/compile-random" "$build/kavel" "$work/random" --emit=vb,json,svg
   "$kavel_root/tests/adversarial-forms" "$work/members"
 
   : >"$work/list"

@@ -21,6 +21,12 @@
 // size, and each of its controls' location, size and tab index, equal the
 // generated lines and what the runtime shows; it names every control of the
 // form, each with the type the runtime made, and each timer's interval.
+// Where kavel's picture of the form stands beside the description (the same
+// name, .svg), it must tell the same: its client area is the description's
+// client size, every visible control is drawn once, clipped to the
+// description's rectangle (an option button's in its frame's coordinates,
+// as the description has it), no hidden one is drawn, and nothing that the
+// description does not name.
 // What Mono does differently, and only that, is allowed for: a window is at
 // least 1 pixel high, a multiline text box at least 20; text boxes never
 // raise Paint, and a list box of 4 pixels or less has no client area to
@@ -41,6 +47,7 @@ using System.Text;
 using System.Text.RegularExpressions;
 using System.Threading;
 using System.Windows.Forms;
+using System.Xml;
 
 // What the generated lines say a form should look like.
 class Lines
@@ -109,7 +116,7 @@ class Lines
 // One control of a description.
 class Described
 {
-    public string Field, Kind, Type;
+    public string Name, Field, Kind, Type;
     public Point? Location;
     public Size? Size;
     public int? TabIndex, Interval;
@@ -161,6 +168,7 @@ class Description
         foreach (JsonValue c in Member(root, "controls", JsonType.Array, "the description")) {
             string where = "control " + i++;
             var x = new Described();
+            x.Name = Text(c, "name", where);
             x.Field = Text(c, "field", where).ToLowerInvariant();
             where = x.Field;
             x.Kind = Text(c, "kind", where);
@@ -178,6 +186,62 @@ class Description
             d.Controls.Add(x);
         }
         return d;
+    }
+}
+
+// kavel's picture of the laid-out form (--emit=svg): the size of the client
+// area it draws, and each control it draws (a group with a data-name), by
+// the name the source writes, with the rectangle the group is clipped to,
+// null for a group drawn unclipped (the timers in the tray below the client
+// area).
+class Svg
+{
+    public Size? ClientArea;
+    public List<KeyValuePair<string, Rectangle?>> Drawn = new List<KeyValuePair<string, Rectangle?>>();
+
+    static int Number(XmlElement e, string name)
+    {
+        return e.HasAttribute(name)
+            ? int.Parse(e.GetAttribute(name), System.Globalization.NumberStyles.AllowLeadingSign,
+                        System.Globalization.CultureInfo.InvariantCulture)
+            : 0;
+    }
+
+    public static Svg Of(string svgPath)
+    {
+        var doc = new XmlDocument { XmlResolver = null };
+        doc.Load(svgPath);
+        var ns = new XmlNamespaceManager(doc.NameTable);
+        ns.AddNamespace("s", "http://www.w3.org/2000/svg");
+        var clips = new Dictionary<string, Rectangle>();
+        foreach (XmlElement clip in doc.SelectNodes("//s:clipPath", ns)) {
+            var r = clip.SelectSingleNode("s:rect", ns) as XmlElement;
+            if (r != null)
+                clips[clip.GetAttribute("id")] = new Rectangle(Number(r, "x"), Number(r, "y"), Number(r, "width"),
+                                                               Number(r, "height"));
+        }
+        var svg = new Svg();
+        foreach (XmlElement g in doc.SelectNodes("//s:g[@data-name]", ns)) {
+            string url = g.GetAttribute("clip-path");
+            Rectangle? drawn = null;
+            if (url != "") {
+                Rectangle r;
+                if (!url.StartsWith("url(#") || !url.EndsWith(")") ||
+                    !clips.TryGetValue(url.Substring(5, url.Length - 6), out r))
+                    throw new FormatException("the group of " + g.GetAttribute("data-name") + " is clipped to " + url +
+                                              ", which the picture does not define");
+                drawn = r;
+            }
+            svg.Drawn.Add(new KeyValuePair<string, Rectangle?>(g.GetAttribute("data-name"), drawn));
+        }
+        var area = doc.SelectSingleNode("//s:g[@data-client-area]", ns) as XmlElement;
+        if (area != null) {
+            string[] wh = area.GetAttribute("data-client-area").Split('x');
+            if (wh.Length != 2) throw new FormatException("data-client-area is not WIDTHxHEIGHT");
+            svg.ClientArea = new Size(int.Parse(wh[0], System.Globalization.CultureInfo.InvariantCulture),
+                                      int.Parse(wh[1], System.Globalization.CultureInfo.InvariantCulture));
+        }
+        return svg;
     }
 }
 
@@ -341,6 +405,15 @@ static class FormsOpen
             o.Faults.Add("cannot read the description: " + e.GetType().Name + ": " + e.Message);
             return o;
         }
+        // The picture beside the description, where there is one.
+        Svg picture = null;
+        string svgPath = jsonPath == "" ? "" : Path.ChangeExtension(jsonPath, ".svg");
+        try {
+            if (svgPath != "" && File.Exists(svgPath)) picture = Svg.Of(svgPath);
+        } catch (Exception e) {
+            o.Faults.Add("cannot read the picture: " + e.GetType().Name + ": " + e.Message);
+            return o;
+        }
         Type type = want.ClassName == null ? null : assembly.GetType(want.ClassName, false, true);
         if (type == null || !typeof(Form).IsAssignableFrom(type)) {
             o.Faults.Add("no form class " + (want.ClassName ?? "(no Public Class line)") + " in " + Path.GetFileName(assembly.Location));
@@ -355,7 +428,7 @@ static class FormsOpen
         }
         current = o;
         try {
-            Check(form, type, want, description, pngPath, o, report);
+            Check(form, type, want, description, picture, pngPath, o, report);
         } catch (Exception e) {
             o.Faults.Add("exception while opened: " + Describe(e, type));
         } finally {
@@ -371,8 +444,8 @@ static class FormsOpen
         return o;
     }
 
-    static void Check(Form form, Type type, Lines want, Description description, string pngPath, Outcome o,
-                      TextWriter report)
+    static void Check(Form form, Type type, Lines want, Description description, Svg picture, string pngPath,
+                      Outcome o, TextWriter report)
     {
 #pragma warning disable 618   // AutoScale: the generated class sets AutoScaleBaseSize
         form.AutoScale = false;
@@ -471,6 +544,7 @@ static class FormsOpen
         }
 
         if (description != null) CheckDescription(form, type, want, description, controls, o);
+        if (picture != null) CheckPicture(description, picture, o);
 
         // Painting.
         if (!painted.Contains(form)) o.Faults.Add("the form did not paint");
@@ -552,6 +626,53 @@ static class FormsOpen
         }
         foreach (var c in controls)
             if (!described.Contains(c.Key)) o.Faults.Add(c.Key + ": not in the description");
+    }
+
+    // The picture against the description: the description is held against
+    // the lines and the runtime above, so a picture that draws as it says
+    // draws the form the runtime shows.
+    static void CheckPicture(Description description, Svg picture, Outcome o)
+    {
+        if (picture.ClientArea == null)
+            o.Faults.Add("the picture has no client area");
+        else if (picture.ClientArea.Value != description.ClientSize)
+            o.Faults.Add("the picture's client area is " + Show(picture.ClientArea.Value) + ", the description's " +
+                         Show(description.ClientSize));
+        // Names are read as the language reads them, whatever their case.
+        var drawn = new Dictionary<string, List<Rectangle?>>(StringComparer.OrdinalIgnoreCase);
+        foreach (var g in picture.Drawn) {
+            List<Rectangle?> clips;
+            if (!drawn.TryGetValue(g.Key, out clips)) drawn[g.Key] = clips = new List<Rectangle?>();
+            clips.Add(g.Value);
+        }
+        var described = new HashSet<string>(StringComparer.OrdinalIgnoreCase);
+        foreach (Described d in description.Controls) {
+            described.Add(d.Name);
+            List<Rectangle?> clips;
+            drawn.TryGetValue(d.Name, out clips);
+            if (!d.Visible) {
+                if (clips != null) o.Faults.Add(d.Field + ": hidden, but drawn in the picture");
+                continue;
+            }
+            if (clips == null) {
+                o.Faults.Add(d.Field + ": not drawn in the picture");
+                continue;
+            }
+            if (clips.Count > 1) o.Faults.Add(d.Field + ": drawn " + clips.Count + " times in the picture");
+            if (d.Kind == "timer") continue;   // in the tray, where it has no rectangle
+            var bounds = new Rectangle(d.Location.Value, d.Size.Value);
+            foreach (Rectangle? clip in clips) {
+                if (clip == null)
+                    o.Faults.Add(d.Field + ": drawn unclipped, the description says " + Show(bounds));
+                else if (clip.Value != bounds)
+                    o.Faults.Add(d.Field + ": drawn at " + Show(clip.Value) + ", the description says " + Show(bounds));
+            }
+        }
+        foreach (var g in picture.Drawn)
+            if (!described.Contains(g.Key)) {
+                o.Faults.Add(g.Key + ": drawn in the picture, but not in the description");
+                described.Add(g.Key);   // once for each name
+            }
     }
 
     static bool Black(Bitmap bitmap)
