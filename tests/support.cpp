@@ -6,8 +6,6 @@
 #include <fstream>
 #include <sstream>
 
-namespace {
-
 // Everything written to a temporary stream, which is then closed.
 std::string drain(std::FILE* stream)
 {
@@ -20,8 +18,6 @@ std::string drain(std::FILE* stream)
     std::fclose(stream);
     return text;
 }
-
-}  // namespace
 
 ParseResult parseSource(const std::string& source, DiagnosticsFormat format, const CompileOptions& options)
 {

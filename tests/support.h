@@ -2,6 +2,7 @@
 // their console messages caught in temporary streams.
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 #include "driver/driver.h"
@@ -27,3 +28,5 @@ std::string formWith(const std::string& organization, const std::string& section
 
 // The bytes of a file, or empty when it cannot be read.
 std::string readBytes(const std::string& path);
+// Everything written to a temporary stream, which is then closed.
+std::string drain(std::FILE* stream);

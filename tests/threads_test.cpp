@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <fstream>
 #include <spawn.h>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -33,111 +32,6 @@ struct Source {
     std::string extension;   // ".fms" or ".txt"
     std::string text;
 };
-
-// ---------------------------------------------------------------------------
-// The sources of the cases: the "--- file NAME" sections whose NAME ends in
-// .fms or .txt, read as the end-to-end runner lays them down (the markers
-// "noeol" and "escaped", and the lines "@include NAME" and "@repeat N TEXT").
-
-std::string decode(const std::string& text)
-{
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
-            out += text[i];
-            continue;
-        }
-        const char e = text[++i];
-        if (e == 't') out += '\t';
-        else if (e == 'n') out += '\n';
-        else if (e == 'r') out += '\r';
-        else if (e == '0') out += '\0';
-        else if (e == 'x') {
-            out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-        } else out += e;
-    }
-    return out;
-}
-
-std::string repeat(const std::string& request)
-{
-    const std::size_t blank = request.find(' ');
-    const int count = std::stoi(request.substr(0, blank));
-    const std::string text = decode(request.substr(blank + 1));
-    std::string out;
-    for (int i = 1; i <= count; ++i) {
-        std::string copy = text;
-        for (std::size_t at; (at = copy.find("{i}")) != std::string::npos;)
-            copy.replace(at, 3, std::to_string(i));
-        out += copy + "\n";
-    }
-    return out;
-}
-
-std::string fixture(const std::string& name)
-{
-    const std::string text = readBytes(std::string(KAVEL_CASES_DIR) + "/fixtures/" + name);
-    if (name == "banner") return text;
-    std::string out;
-    std::istringstream lines(text);
-    for (std::string line; std::getline(lines, line);) {
-        if (line.rfind("@include ", 0) == 0) out += fixture(line.substr(9));
-        else out += line + "\n";
-    }
-    return out;
-}
-
-std::string extensionOf(const std::string& name)
-{
-    const std::string ext = fs::path(name).extension().string();
-    return ext == ".fms" || ext == ".txt" ? ext : std::string();
-}
-
-void readCase(const fs::path& path, std::vector<Source>& sources)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::string body, name;
-    bool inSource = false, noeol = false, escaped = false;
-    auto flush = [&] {
-        if (!inSource) return;
-        if (noeol && !body.empty() && body.back() == '\n') body.pop_back();
-        sources.push_back({path.filename().string() + ": " + name, extensionOf(name), escaped ? decode(body) : body});
-        inSource = false;
-    };
-    for (std::string line; std::getline(in, line);) {
-        if (line.rfind("--- ", 0) == 0) {
-            flush();
-            std::istringstream words(line.substr(4));
-            std::string kind;
-            words >> kind >> name;
-            noeol = escaped = false;
-            for (std::string marker; words >> marker;) {
-                noeol = noeol || marker == "noeol";
-                escaped = escaped || marker == "escaped";
-            }
-            inSource = kind == "file" && !extensionOf(name).empty();
-            body.clear();
-            continue;
-        }
-        if (!inSource) continue;
-        if (line.rfind("@include ", 0) == 0) body += fixture(line.substr(9));
-        else if (line.rfind("@repeat ", 0) == 0) body += repeat(line.substr(8));
-        else body += line + "\n";
-    }
-    flush();
-}
-
-std::vector<Source> caseSources()
-{
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(KAVEL_CASES_DIR))
-        if (entry.path().extension() == ".case") files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    std::vector<Source> sources;
-    for (const fs::path& file : files) readCase(file, sources);
-    return sources;
-}
 
 // ---------------------------------------------------------------------------
 // The command line.
@@ -189,6 +83,31 @@ int run(const std::vector<std::string>& words, const std::string& out = {}, cons
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
+std::string extensionOf(const std::string& name)
+{
+    const std::string ext = fs::path(name).extension().string();
+    return ext == ".fms" || ext == ".txt" ? ext : std::string();
+}
+
+// The sources of the cases, as the end-to-end runner lays them down (it is
+// the one reader of the case format): every file it writes for a case whose
+// name ends in .fms or .txt.
+std::vector<Source> caseSources(const fs::path& into)
+{
+    std::vector<Source> sources;
+    if (run({KAVEL_E2E_TESTS, "--extract", "all", into.string()}) != 0)
+        return sources;
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::recursive_directory_iterator(into))
+        if (entry.is_regular_file() && !extensionOf(entry.path().filename().string()).empty())
+            files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    for (const fs::path& file : files)
+        sources.push_back({fs::relative(file, into).string(), extensionOf(file.filename().string()),
+                           readBytes(file.string())});
+    return sources;
+}
+
 struct Outcome {
     int status = -1;
     std::string vb;
@@ -196,18 +115,6 @@ struct Outcome {
     std::string out, err;
 };
 
-// Everything written to a temporary stream, which is then closed.
-std::string drain(std::FILE* stream)
-{
-    std::string text;
-    std::fflush(stream);
-    std::rewind(stream);
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, stream)) > 0;)
-        text.append(buffer, n);
-    std::fclose(stream);
-    return text;
-}
 
 class SideBySide : public testing::Test {
 protected:
@@ -245,7 +152,7 @@ protected:
 TEST_F(SideBySide, TwoThreadsCompileAsTheCommandLineDoes)
 {
     const auto started = std::chrono::steady_clock::now();
-    std::vector<Source> sources = caseSources();
+    std::vector<Source> sources = caseSources(dir / "cases");
     const std::size_t fromCases = sources.size();
     ASSERT_GT(fromCases, 100u) << "the case sources were not found";
 
