@@ -210,8 +210,9 @@ namespace Kavel.Controls
 
         /// <summary>
         /// The drives to show: every one the system reports that has a folder
-        /// at its root, less the kernel's own file systems on Linux. A drive
-        /// that does not answer (no disc) is shown without a label.
+        /// at its root, less the kernel's own file systems on Linux, and the
+        /// root on Linux whatever is reported. A drive that does not answer
+        /// (no disc) is shown without a label.
         /// </summary>
         static List<DriveItem> ReadDrives()
         {
@@ -253,6 +254,10 @@ namespace Kavel.Controls
                 {
                 }
             }
+            // The root is always there, also where the system reports no
+            // file system mounted on it (a chroot).
+            if (!FileSystemView.CaseInsensitivePaths && !drives.Exists(d => d.Root == "/"))
+                drives.Add(new DriveItem { Root = "/", Text = "/" });
             drives.Sort((a, b) => FileSystemView.CompareNames(a.Root, b.Root));
             return drives;
         }

@@ -343,10 +343,12 @@ static class ControlsCheck
               roots.Contains(drive.Drive) && (drive.Drive == "/" || start == drive.Drive || start.StartsWith(drive.Drive + "/")),
               "Drive = " + Show(drive.Drive));
         // The drives Mono reports, less the kernel's own and those with no
-        // folder at their root (a file mounted over another).
+        // folder at their root (a file mounted over another), and the root
+        // where nothing is reported mounted on it (a chroot).
         string[] system = { "/proc", "/sys", "/dev", "/run" };
         string[] reported = DriveInfo.GetDrives().Select(d => d.Name)
             .Where(r => Directory.Exists(r) && !system.Any(k => (r == k || r.StartsWith(k + "/")) && !r.StartsWith("/run/media/")))
+            .Concat(new[] { "/" }).Distinct()
             .OrderBy(r => r, StringComparer.OrdinalIgnoreCase).ToArray();
         Names("the drive box lists the drives Mono reports, but the kernel's own", reported, roots);
         driveChanges = 0;
